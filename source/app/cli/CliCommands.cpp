@@ -1,0 +1,15 @@
+// The table of commands. Each command lives in the Cli*.cpp file of its subject.
+#include "app/cli/CliCommand.h"
+
+namespace ballforge {
+
+extern const CliCommand cmdLs, cmdExtract, cmdReplace, cmdDelete, cmdRewrite;
+
+const std::vector<const CliCommand*>& CliCommandTable() {
+    static const std::vector<const CliCommand*> table = {
+        &cmdLs, &cmdExtract, &cmdReplace, &cmdDelete, &cmdRewrite,
+    };
+    return table;
+}
+
+} // namespace ballforge
