@@ -11,7 +11,9 @@ namespace ballforge {
 
 namespace {
 
-bool IsHeader(const std::string& line) { return !line.empty() && line[0] == '['; }
+bool IsHeader(const std::string& line) {
+    return !line.empty() && line[0] == '[';
+}
 
 // Kinds whose lines the reformatter rewrites; the others keep the author's layout.
 bool IsReformattedKind(std::uint8_t kind) {
@@ -19,18 +21,23 @@ bool IsReformattedKind(std::uint8_t kind) {
 }
 
 std::int32_t LineIndex(std::size_t index) {
-    return index > std::size_t(std::numeric_limits<std::int32_t>::max() - 1) ? std::numeric_limits<std::int32_t>::max() - 1
-                                                                             : std::int32_t(index);
+    return index > std::size_t(std::numeric_limits<std::int32_t>::max() - 1)
+               ? std::numeric_limits<std::int32_t>::max() - 1
+               : std::int32_t(index);
 }
 
 } // namespace
 
 std::string_view SeverityPrefix(TMessageSeverity severity) {
     switch (severity) {
-    case TMessageSeverity::Error: return "[Error] (";
-    case TMessageSeverity::Hint: return "[Hint] (";
-    case TMessageSeverity::Warning: return "[Warning] (";
-    case TMessageSeverity::Summary: return "";
+    case TMessageSeverity::Error:
+        return "[Error] (";
+    case TMessageSeverity::Hint:
+        return "[Hint] (";
+    case TMessageSeverity::Warning:
+        return "[Warning] (";
+    case TMessageSeverity::Summary:
+        return "";
     }
     return "[Error] (";
 }
@@ -46,8 +53,8 @@ void TLNZChecker::Run(TLNZLines& lines, bool reformatting) {
 
 std::string TLNZChecker::SummaryText() const {
     if (warnings == 0 && errors == 0 && hints == 0) return "Error check complete - No errors found!";
-    return "Error check complete. " + std::to_string(warnings) + " warnings, " + std::to_string(errors) + " errors, " +
-           std::to_string(hints) + " hints. Double click an entry to jump to that line";
+    return "Error check complete. " + std::to_string(warnings) + " warnings, " + std::to_string(errors) +
+           " errors, " + std::to_string(hints) + " hints. Double click an entry to jump to that line";
 }
 
 void TLNZChecker::AddEntry(const std::string& text) {
@@ -58,12 +65,20 @@ void TLNZChecker::AddMessage(TMessageSeverity severity, const std::string& text,
     TLNZMessage m;
     m.severity = severity;
     m.line = lineIndex;
-    m.text = std::string(SeverityPrefix(severity)) + std::to_string(std::int64_t(lineIndex) + 1) + ") " + text;
+    m.text =
+        std::string(SeverityPrefix(severity)) + std::to_string(std::int64_t(lineIndex) + 1) + ") " + text;
     switch (severity) {
-    case TMessageSeverity::Error: ++errors; break;
-    case TMessageSeverity::Hint: ++hints; break;
-    case TMessageSeverity::Warning: ++warnings; break;
-    case TMessageSeverity::Summary: break;
+    case TMessageSeverity::Error:
+        ++errors;
+        break;
+    case TMessageSeverity::Hint:
+        ++hints;
+        break;
+    case TMessageSeverity::Warning:
+        ++warnings;
+        break;
+    case TMessageSeverity::Summary:
+        break;
     }
     messages.push_back(std::move(m));
 }
@@ -139,25 +154,29 @@ void TLNZChecker::CheckSectionBody(std::uint8_t kind, TLNZLines& lines, std::siz
                 n = FirstNumberIn(code);
             } catch (const EConvertError&) {
                 n = -1;
-                AddMessage(TMessageSeverity::Error, "Variation marker doesn't have a valid number", LineIndex(i));
+                AddMessage(TMessageSeverity::Error, "Variation marker doesn't have a valid number",
+                           LineIndex(i));
             }
             if (counter == -1) {
                 counter = n;
             } else {
                 --counter;
                 if (counter != n) {
-                    AddMessage(TMessageSeverity::Warning, "Variation numbers are not in sequence", LineIndex(i));
+                    AddMessage(TMessageSeverity::Warning, "Variation numbers are not in sequence",
+                               LineIndex(i));
                     counter = n;
                 }
                 if (code.find('.') != std::string::npos)
-                    AddMessage(TMessageSeverity::Warning, "Link letters are only allowed in the first variation of the set",
+                    AddMessage(TMessageSeverity::Warning,
+                               "Link letters are only allowed in the first variation of the set",
                                LineIndex(i));
             }
         }
         ++i;
     }
     if (counter > 1) AddMessage(TMessageSeverity::Warning, "Variations missing", LineIndex(i));
-    if (counter > 0) AddMessage(TMessageSeverity::Error, "Missing end-of-variation '##' marker", LineIndex(i));
+    if (counter > 0)
+        AddMessage(TMessageSeverity::Error, "Missing end-of-variation '##' marker", LineIndex(i));
 }
 
 std::string ReformatLine(std::string_view line) {
@@ -168,11 +187,14 @@ std::string ReformatLine(std::string_view line) {
 }
 
 std::int32_t LevenshteinDistance(std::string_view a, std::string_view b) {
-    if (a.empty()) return std::int32_t(std::min<std::size_t>(b.size(), std::numeric_limits<std::int32_t>::max()));
-    if (b.empty()) return std::int32_t(std::min<std::size_t>(a.size(), std::numeric_limits<std::int32_t>::max()));
+    if (a.empty())
+        return std::int32_t(std::min<std::size_t>(b.size(), std::numeric_limits<std::int32_t>::max()));
+    if (b.empty())
+        return std::int32_t(std::min<std::size_t>(a.size(), std::numeric_limits<std::int32_t>::max()));
     // Two rows of the table suffice: each row depends only on the one before.
     std::vector<std::int32_t> prev(b.size() + 1), cur(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) prev[j] = std::int32_t(j);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        prev[j] = std::int32_t(j);
     for (std::size_t i = 1; i <= a.size(); ++i) {
         cur[0] = std::int32_t(i);
         for (std::size_t j = 1; j <= b.size(); ++j) {

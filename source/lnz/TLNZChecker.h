@@ -17,8 +17,8 @@ enum class TMessageSeverity : std::uint8_t { Error = 0, Hint = 1, Warning = 2, S
 struct TLNZMessage {
     static constexpr std::int32_t NoLine = -1;
     TMessageSeverity severity = TMessageSeverity::Error;
-    std::string text;               // "[Error] (12) Line is corrupt!", or a summary without a line
-    std::int32_t line = NoLine;     // 0-based line index
+    std::string text;           // "[Error] (12) Line is corrupt!", or a summary without a line
+    std::int32_t line = NoLine; // 0-based line index
     bool hasLine() const { return line != NoLine; }
 };
 

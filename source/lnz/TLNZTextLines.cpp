@@ -23,9 +23,12 @@ void TLNZTextLines::SetText(std::string_view text) {
 }
 
 std::string TLNZTextLines::Text() const {
-    const std::string_view br = lineBreak_ == TLineBreak::CRLF ? "\r\n" : lineBreak_ == TLineBreak::LF ? "\n" : "\r";
+    const std::string_view br = lineBreak_ == TLineBreak::CRLF ? "\r\n"
+                                : lineBreak_ == TLineBreak::LF ? "\n"
+                                                               : "\r";
     std::size_t size = 0;
-    for (const auto& l : lines_) size += l.size() + br.size();
+    for (const auto& l : lines_)
+        size += l.size() + br.size();
     std::string text;
     text.reserve(size);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
@@ -44,7 +47,9 @@ std::vector<std::uint8_t> TLNZTextLines::SaveToBytes() const {
     return std::vector<std::uint8_t>(text.begin(), text.end());
 }
 
-const std::string& TLNZTextLines::Get(std::size_t index) { return index < lines_.size() ? lines_[index] : empty_; }
+const std::string& TLNZTextLines::Get(std::size_t index) {
+    return index < lines_.size() ? lines_[index] : empty_;
+}
 
 void TLNZTextLines::Put(std::size_t index, const std::string& text) {
     if (index >= lines_.size()) throw std::out_of_range("line index past the end of the text");

@@ -14,11 +14,17 @@ const std::vector<std::string>& FieldsOf(std::string_view code, int required) {
     return fields;
 }
 
-std::int32_t Int(const std::vector<std::string>& fields, std::size_t i) { return LNZStrToInt(fields[i]); }
+std::int32_t Int(const std::vector<std::string>& fields, std::size_t i) {
+    return LNZStrToInt(fields[i]);
+}
 
-std::string Join(std::initializer_list<std::string> fields) { return JoinFields(std::vector<std::string>(fields)); }
+std::string Join(std::initializer_list<std::string> fields) {
+    return JoinFields(std::vector<std::string>(fields));
+}
 
-std::string S(std::int32_t v) { return std::to_string(v); }
+std::string S(std::int32_t v) {
+    return std::to_string(v);
+}
 
 bool RefersTo(std::string_view number, std::initializer_list<const std::int32_t*> refs) {
     for (const std::int32_t* r : refs)
@@ -41,8 +47,9 @@ bool RenumberRequired(std::int32_t& ref, std::int32_t index, bool inserting) {
         if (ref >= index) ++ref;
         return true;
     }
+    if (index == ref) return false;
     if (index < ref) --ref;
-    return index != ref;
+    return true;
 }
 
 void RenumberOptional(std::int32_t& ref, bool& present, std::int32_t index, bool inserting) {
@@ -69,10 +76,12 @@ void RenumberTexture(std::int32_t& ref, std::int32_t index, bool inserting) {
 } // namespace
 
 EPEWrongNum::EPEWrongNum(int found, int required)
-    : EParseError("Wrong number of parameters: " + std::to_string(found) + " found, " + std::to_string(required) +
-                  " required.") {}
+    : EParseError("Wrong number of parameters: " + std::to_string(found) + " found, " +
+                  std::to_string(required) + " required.") {}
 
-bool TLNZLine::Renumber(std::uint8_t, std::int32_t, bool) { return true; }
+bool TLNZLine::Renumber(std::uint8_t, std::int32_t, bool) {
+    return true;
+}
 
 void TLNZLine::AssignTo(TLNZLine& destination) const {
     const IPFLine* from = Supports<IPFLine>(*this);
@@ -98,31 +107,47 @@ bool TLNZBallRef::Renumber(std::uint8_t what, std::int32_t index, bool inserting
     if (what != rnBalls) return true;
     return RenumberRequired(ball, index, inserting);
 }
-bool TLNZBallRef::RefersToBall(std::string_view number) const { return RefersTo(number, {&ball}); }
-void TLNZBallRef::RemapBalls(const TNumberMap& map) { Remap(map, ball); }
+bool TLNZBallRef::RefersToBall(std::string_view number) const {
+    return RefersTo(number, {&ball});
+}
+void TLNZBallRef::RemapBalls(const TNumberMap& map) {
+    Remap(map, ball);
+}
 
 void TLNZOmissions::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 1);
     ball = Int(f, 0);
 }
-std::string TLNZOmissions::FormatText() const { return S(ball); }
-std::string TLNZOmissions::GetHint() const { return "Ball: " + S(ball); }
+std::string TLNZOmissions::FormatText() const {
+    return S(ball);
+}
+std::string TLNZOmissions::GetHint() const {
+    return "Ball: " + S(ball);
+}
 
 void TLNZfuzzoverride::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 2);
     ball = Int(f, 0);
     fuzz = Int(f, 1);
 }
-std::string TLNZfuzzoverride::FormatText() const { return Join({S(ball), S(fuzz)}); }
-std::string TLNZfuzzoverride::GetHint() const { return "Ball " + S(ball) + " Fuzz " + S(fuzz); }
+std::string TLNZfuzzoverride::FormatText() const {
+    return Join({S(ball), S(fuzz)});
+}
+std::string TLNZfuzzoverride::GetHint() const {
+    return "Ball " + S(ball) + " Fuzz " + S(fuzz);
+}
 
 void TLNZballsizeoverride::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 2);
     ball = Int(f, 0);
     size = Int(f, 1);
 }
-std::string TLNZballsizeoverride::FormatText() const { return Join({S(ball), S(size)}); }
-std::string TLNZballsizeoverride::GetHint() const { return "Ball: " + S(ball) + " Size: " + S(size); }
+std::string TLNZballsizeoverride::FormatText() const {
+    return Join({S(ball), S(size)});
+}
+std::string TLNZballsizeoverride::GetHint() const {
+    return "Ball: " + S(ball) + " Size: " + S(size);
+}
 
 void TLNZThinfat::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 3);
@@ -130,7 +155,9 @@ void TLNZThinfat::ParseText(std::string_view code) {
     smallest = Int(f, 1);
     biggest = Int(f, 2);
 }
-std::string TLNZThinfat::FormatText() const { return Join({S(ball), S(smallest), S(biggest)}); }
+std::string TLNZThinfat::FormatText() const {
+    return Join({S(ball), S(smallest), S(biggest)});
+}
 std::string TLNZThinfat::GetHint() const {
     return "Ball " + S(ball) + " Min " + S(smallest) + " Max " + S(biggest);
 }
@@ -176,9 +203,12 @@ std::string TLNZPaintball::FormatText() const {
                  FloatToShortText(directionZ), S(colour), S(outlineColour), S(fuzz), S(outline), S(group),
                  S(texture)});
 }
-std::string TLNZPaintball::GetHint() const { return "Base " + S(ball); }
+std::string TLNZPaintball::GetHint() const {
+    return "Base " + S(ball);
+}
 std::string TLNZPaintball::ColumnHeader() const {
-    return ";Base ball,diameter(% of baseball),direction (x,y,z),colour,outline colour,fuzz,outline,group,texture";
+    return ";Base ball,diameter(% of baseball),direction (x,y,z),colour,outline "
+           "colour,fuzz,outline,group,texture";
 }
 bool TLNZPaintball::Renumber(std::uint8_t what, std::int32_t index, bool inserting) {
     if (what == rnTextures) {
@@ -194,8 +224,12 @@ void TLNZEyelidcolour::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 1);
     colour = Int(f, 0);
 }
-std::string TLNZEyelidcolour::FormatText() const { return S(colour); }
-std::string TLNZEyelidcolour::GetHint() const { return "Color " + S(colour); }
+std::string TLNZEyelidcolour::FormatText() const {
+    return S(colour);
+}
+std::string TLNZEyelidcolour::GetHint() const {
+    return "Color " + S(colour);
+}
 
 void TLNZmove::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 4);
@@ -236,7 +270,9 @@ void TLNZBallProjection::ParseText(std::string_view code) {
     ball = Int(f, 1);
     distance = Int(f, 2);
 }
-std::string TLNZBallProjection::FormatText() const { return Join({S(anchor), S(ball), S(distance)}); }
+std::string TLNZBallProjection::FormatText() const {
+    return Join({S(anchor), S(ball), S(distance)});
+}
 std::string TLNZBallProjection::GetHint() const {
     return "Anchor " + S(anchor) + " Ball " + S(ball) + " Distance " + S(distance) + "%";
 }
@@ -246,7 +282,9 @@ bool TLNZBallProjection::Renumber(std::uint8_t what, std::int32_t index, bool in
     const bool b = RenumberRequired(ball, index, inserting);
     return a && b;
 }
-bool TLNZBallProjection::RefersToBall(std::string_view number) const { return RefersTo(number, {&anchor, &ball}); }
+bool TLNZBallProjection::RefersToBall(std::string_view number) const {
+    return RefersTo(number, {&anchor, &ball});
+}
 void TLNZBallProjection::RemapBalls(const TNumberMap& map) {
     Remap(map, anchor);
     Remap(map, ball);
@@ -254,9 +292,10 @@ void TLNZBallProjection::RemapBalls(const TNumberMap& map) {
 
 void TLNZAddball::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 13);
-    std::int32_t* slots[] = {&base,    &x,     &y,       &z,        &color,    &outlineColor, &speckleColor,
-                             &fuzz,    &group, &outline, &ballsize, &bodyarea, &addGroup};
-    for (std::size_t i = 0; i < std::size(slots); ++i) *slots[i] = Int(f, i);
+    std::int32_t* slots[] = {&base, &x,     &y,       &z,        &color,    &outlineColor, &speckleColor,
+                             &fuzz, &group, &outline, &ballsize, &bodyarea, &addGroup};
+    for (std::size_t i = 0; i < std::size(slots); ++i)
+        *slots[i] = Int(f, i);
     texture = f.size() >= 14 ? Int(f, 13) : -1;
     hasExtraBall = false;
     if (f.size() >= 15) {
@@ -265,15 +304,18 @@ void TLNZAddball::ParseText(std::string_view code) {
     }
 }
 std::string TLNZAddball::FormatText() const {
-    std::vector<std::string> f{S(base),     S(x),       S(y),     S(z),       S(color),
-                               S(outlineColor), S(speckleColor), S(fuzz), S(group), S(outline),
-                               S(ballsize), S(bodyarea), S(addGroup), S(texture)};
+    std::vector<std::string> f{S(base),         S(x),      S(y),     S(z),       S(color),    S(outlineColor),
+                               S(speckleColor), S(fuzz),   S(group), S(outline), S(ballsize), S(bodyarea),
+                               S(addGroup),     S(texture)};
     if (hasExtraBall) f.push_back(S(extraBall));
     return JoinFields(f);
 }
-std::string TLNZAddball::GetHint() const { return "Base " + S(base); }
+std::string TLNZAddball::GetHint() const {
+    return "Base " + S(base);
+}
 std::string TLNZAddball::ColumnHeader() const {
-    return ";Base,x,y,z,color,outline color,speckle color,fuzz,group,outline,ballsize,bodyarea,addGroup,texture";
+    return ";Base,x,y,z,color,outline color,speckle "
+           "color,fuzz,group,outline,ballsize,bodyarea,addGroup,texture";
 }
 bool TLNZAddball::Renumber(std::uint8_t what, std::int32_t index, bool inserting) {
     if (what == rnTextures) {
@@ -292,23 +334,30 @@ void TLNZAddball::RemapBalls(const TNumberMap& map) {
     Remap(map, base);
     if (hasExtraBall) Remap(map, extraBall);
 }
-bool TLNZAddball::RefersToTexture(std::string_view number) const { return RefersTo(number, {&texture}); }
-void TLNZAddball::RemapTextures(const TNumberMap& map) { Remap(map, texture); }
+bool TLNZAddball::RefersToTexture(std::string_view number) const {
+    return RefersTo(number, {&texture});
+}
+void TLNZAddball::RemapTextures(const TNumberMap& map) {
+    Remap(map, texture);
+}
 
 void TLNZLinez::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 8);
-    std::int32_t* slots[] = {&startBall,   &endBall,        &fuzz,          &colour,
+    std::int32_t* slots[] = {&startBall,  &endBall,     &fuzz,           &colour,
                              &leftColour, &rightColour, &startThickness, &endThickness};
-    for (std::size_t i = 0; i < std::size(slots); ++i) *slots[i] = Int(f, i);
+    for (std::size_t i = 0; i < std::size(slots); ++i)
+        *slots[i] = Int(f, i);
     // -1 is the games' shorthand for the default thickness.
     if (startThickness == -1) startThickness = 100;
     if (endThickness == -1) endThickness = 100;
 }
 std::string TLNZLinez::FormatText() const {
-    return Join({S(startBall), S(endBall), S(fuzz), S(colour), S(leftColour), S(rightColour), S(startThickness),
-                 S(endThickness)});
+    return Join({S(startBall), S(endBall), S(fuzz), S(colour), S(leftColour), S(rightColour),
+                 S(startThickness), S(endThickness)});
 }
-std::string TLNZLinez::GetHint() const { return "Start " + S(startBall) + " End " + S(endBall); }
+std::string TLNZLinez::GetHint() const {
+    return "Start " + S(startBall) + " End " + S(endBall);
+}
 std::string TLNZLinez::ColumnHeader() const {
     return ";Start ball,end ball,fuzz,colour,left colour,right colour,start thickness,end thickness";
 }
@@ -318,7 +367,9 @@ bool TLNZLinez::Renumber(std::uint8_t what, std::int32_t index, bool inserting) 
     const bool b = RenumberRequired(endBall, index, inserting);
     return a && b;
 }
-bool TLNZLinez::RefersToBall(std::string_view number) const { return RefersTo(number, {&startBall, &endBall}); }
+bool TLNZLinez::RefersToBall(std::string_view number) const {
+    return RefersTo(number, {&startBall, &endBall});
+}
 void TLNZLinez::RemapBalls(const TNumberMap& map) {
     Remap(map, startBall);
     Remap(map, endBall);
@@ -328,14 +379,16 @@ void TLNZBallinfo::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 8);
     std::int32_t* slots[] = {&colour,      &outlineColour,  &speckleColour, &fuzz,
                              &outlineType, &sizeDifference, &group,         &texture};
-    for (std::size_t i = 0; i < std::size(slots); ++i) *slots[i] = Int(f, i);
+    for (std::size_t i = 0; i < std::size(slots); ++i)
+        *slots[i] = Int(f, i);
 }
 std::string TLNZBallinfo::FormatText() const {
-    return Join({S(colour), S(outlineColour), S(speckleColour), S(fuzz), S(outlineType), S(sizeDifference), S(group),
-                 S(texture)});
+    return Join({S(colour), S(outlineColour), S(speckleColour), S(fuzz), S(outlineType), S(sizeDifference),
+                 S(group), S(texture)});
 }
 std::string TLNZBallinfo::GetHint() const {
-    return "Col" + S(colour) + " OutCol" + S(outlineColour) + " SpkCol" + S(speckleColour) + " Fuzz" + S(fuzz);
+    return "Col" + S(colour) + " OutCol" + S(outlineColour) + " SpkCol" + S(speckleColour) + " Fuzz" +
+           S(fuzz);
 }
 std::string TLNZBallinfo::ColumnHeader() const {
     return ";-1 = no outline, 0 = half outline, > 0 = outline thickness\r\n"
@@ -345,16 +398,24 @@ bool TLNZBallinfo::Renumber(std::uint8_t what, std::int32_t index, bool insertin
     if (what == rnTextures) RenumberTexture(texture, index, inserting);
     return true;
 }
-bool TLNZBallinfo::RefersToTexture(std::string_view number) const { return RefersTo(number, {&texture}); }
-void TLNZBallinfo::RemapTextures(const TNumberMap& map) { Remap(map, texture); }
+bool TLNZBallinfo::RefersToTexture(std::string_view number) const {
+    return RefersTo(number, {&texture});
+}
+void TLNZBallinfo::RemapTextures(const TNumberMap& map) {
+    Remap(map, texture);
+}
 
 void TLNZtexturelist::ParseText(std::string_view code) {
     const auto& f = FieldsOf(code, 2);
     textureFile = f[0];
     argument = Int(f, 1);
 }
-std::string TLNZtexturelist::FormatText() const { return textureFile + "  " + S(argument); }
-std::string TLNZtexturelist::GetHint() const { return "\"" + textureFile + "\" Argument " + S(argument); }
+std::string TLNZtexturelist::FormatText() const {
+    return textureFile + "  " + S(argument);
+}
+std::string TLNZtexturelist::GetHint() const {
+    return "\"" + textureFile + "\" Argument " + S(argument);
+}
 
 void TLNZtexturelist::ReadXML(const pugi::xml_node& element) {
     const std::string name = element.attribute("Name").value();
@@ -378,25 +439,41 @@ void TLNZtexturelist::WriteXML(pugi::xml_node& parent) const {
 // --- The class of each kind
 
 namespace {
-template <class T> std::unique_ptr<TLNZLine> Make() { return std::make_unique<T>(); }
+template <class T> std::unique_ptr<TLNZLine> Make() {
+    return std::make_unique<T>();
+}
 } // namespace
 
 TLNZLineClass LineKindClass(std::uint8_t kind) {
     switch (kind) {
-    case lkOmissions: return &Make<TLNZOmissions>;
-    case lkEyelidColour: return &Make<TLNZEyelidcolour>;
-    case lkMove: return &Make<TLNZmove>;
-    case lkProjectBall: return &Make<TLNZBallProjection>;
-    case lkAddBall: return &Make<TLNZAddball>;
-    case lkLinez: return &Make<TLNZLinez>;
-    case lkPaintBallz: return &Make<TLNZPaintball>;
-    case lkBallzInfo: return &Make<TLNZBallinfo>;
-    case lkTextureList: return &Make<TLNZtexturelist>;
-    case lkColourOverride: return &Make<TLNZColourOverride>;
-    case lkFuzzOverride: return &Make<TLNZfuzzoverride>;
-    case lkBallSizeOverride: return &Make<TLNZballsizeoverride>;
-    case lkThinFat: return &Make<TLNZThinfat>;
-    default: return &Make<TPFGenericLine>;
+    case lkOmissions:
+        return &Make<TLNZOmissions>;
+    case lkEyelidColour:
+        return &Make<TLNZEyelidcolour>;
+    case lkMove:
+        return &Make<TLNZmove>;
+    case lkProjectBall:
+        return &Make<TLNZBallProjection>;
+    case lkAddBall:
+        return &Make<TLNZAddball>;
+    case lkLinez:
+        return &Make<TLNZLinez>;
+    case lkPaintBallz:
+        return &Make<TLNZPaintball>;
+    case lkBallzInfo:
+        return &Make<TLNZBallinfo>;
+    case lkTextureList:
+        return &Make<TLNZtexturelist>;
+    case lkColourOverride:
+        return &Make<TLNZColourOverride>;
+    case lkFuzzOverride:
+        return &Make<TLNZfuzzoverride>;
+    case lkBallSizeOverride:
+        return &Make<TLNZballsizeoverride>;
+    case lkThinFat:
+        return &Make<TLNZThinfat>;
+    default:
+        return &Make<TPFGenericLine>;
     }
 }
 

@@ -111,8 +111,12 @@ public:
 };
 
 /// The interface I of a line, borrowed, or null when the line does not offer it.
-template <class I> I* Supports(TLNZLine& line) { return dynamic_cast<I*>(&line); }
-template <class I> const I* Supports(const TLNZLine& line) { return dynamic_cast<const I*>(&line); }
+template <class I> I* Supports(TLNZLine& line) {
+    return dynamic_cast<I*>(&line);
+}
+template <class I> const I* Supports(const TLNZLine& line) {
+    return dynamic_cast<const I*>(&line);
+}
 /// True when the line offers the interface with this GUID.
 bool Supports(const TLNZLine& line, std::string_view guid);
 
@@ -181,7 +185,11 @@ public:
     std::int32_t anchor = 0, ball = 0, distance = 0;
 };
 
-class TLNZAddball : public TLNZLine, public IPFLine, public IPFLineHint, public IPFBallRefs, public IPFTextureRefs {
+class TLNZAddball : public TLNZLine,
+                    public IPFLine,
+                    public IPFLineHint,
+                    public IPFBallRefs,
+                    public IPFTextureRefs {
 public:
     std::string_view ClassName() const override { return "TLNZAddball"; }
     void ParseText(std::string_view code) override;
@@ -193,8 +201,8 @@ public:
     void RemapBalls(const TNumberMap& map) override;
     bool RefersToTexture(std::string_view number) const override;
     void RemapTextures(const TNumberMap& map) override;
-    std::int32_t base = 0, x = 0, y = 0, z = 0, color = 0, outlineColor = 0, speckleColor = 0, fuzz = 0, group = 0,
-                 outline = 0, ballsize = 0, bodyarea = 0, addGroup = 0, texture = 0, extraBall = 0;
+    std::int32_t base = 0, x = 0, y = 0, z = 0, color = 0, outlineColor = 0, speckleColor = 0, fuzz = 0,
+                 group = 0, outline = 0, ballsize = 0, bodyarea = 0, addGroup = 0, texture = 0, extraBall = 0;
     bool hasExtraBall = false;
 };
 
@@ -235,8 +243,8 @@ public:
     bool Renumber(std::uint8_t what, std::int32_t index, bool inserting) override;
     bool RefersToTexture(std::string_view number) const override;
     void RemapTextures(const TNumberMap& map) override;
-    std::int32_t colour = 0, outlineColour = 0, speckleColour = 0, fuzz = 0, outlineType = 0, sizeDifference = 0,
-                 group = 0, texture = 0;
+    std::int32_t colour = 0, outlineColour = 0, speckleColour = 0, fuzz = 0, outlineType = 0,
+                 sizeDifference = 0, group = 0, texture = 0;
 };
 
 class TLNZtexturelist : public TLNZLine, public IPFLine, public IPFLineHint, public IPFXMLItem {
@@ -296,7 +304,8 @@ public:
 /// A line class: makes a new, empty line object.
 using TLNZLineClass = std::unique_ptr<TLNZLine> (*)();
 
-/// The class that parses the body lines of a section of this kind (TPFGenericLine for 0, 1 and unknown kinds).
+/// The class that parses the body lines of a section of this kind (TPFGenericLine for 0, 1 and unknown
+/// kinds).
 TLNZLineClass LineKindClass(std::uint8_t kind);
 
 } // namespace ballforge

@@ -87,54 +87,150 @@ const std::array<tconvrecord, 75> LNZSections = {{
 }};
 
 const std::array<std::string_view, 67> DogzBallNames = {
-    "L ankle",   "L eyebrow1", "L eyebrow2", "L eyebrow3", "L ear1",     "L ear2",        "L ear3",   "L elbow",
-    "L eye",     "L finger1",  "L finger2",  "L finger3",  "L foot",     "L hand",        "L iris",   "L jowl",
-    "L knee",    "L nostril",  "L shoulder", "L hip",      "L toe1",     "L toe2",        "L toe3",   "L wrist",
-    "R ankle",   "R eyebrow1", "R eyebrow2", "R eyebrow3", "R ear1",     "R ear2",        "R ear3",   "R elbow",
-    "R eye",     "R finger1",  "R finger2",  "R finger3",  "R foot",     "R hand",        "R iris",   "R jowl",
-    "R knee",    "R nostril",  "R shoulder", "R hip",      "R toe1",     "R toe2",        "R toe3",   "R wrist",
-    "Belly",     "Butt",       "Chest",      "Chin",       "Head",       "Jaw",           "Neck",     "Nose (bottom)",
-    "Snout",     "Tail1",      "Tail2",      "Tail3",      "Tail4",      "Tail5",         "Tail6",    "Tongue1",
-    "Tongue2",   "Z-trans",    "Z-orient",
+    "L ankle", "L eyebrow1", "L eyebrow2", "L eyebrow3", "L ear1", "L ear2", "L ear3", "L elbow",
+    "L eye",   "L finger1",  "L finger2",  "L finger3",  "L foot", "L hand", "L iris", "L jowl",
+    "L knee",  "L nostril",  "L shoulder", "L hip",      "L toe1", "L toe2", "L toe3", "L wrist",
+    "R ankle", "R eyebrow1", "R eyebrow2", "R eyebrow3", "R ear1", "R ear2", "R ear3", "R elbow",
+    "R eye",   "R finger1",  "R finger2",  "R finger3",  "R foot", "R hand", "R iris", "R jowl",
+    "R knee",  "R nostril",  "R shoulder", "R hip",      "R toe1", "R toe2", "R toe3", "R wrist",
+    "Belly",   "Butt",       "Chest",      "Chin",       "Head",   "Jaw",    "Neck",   "Nose (bottom)",
+    "Snout",   "Tail1",      "Tail2",      "Tail3",      "Tail4",  "Tail5",  "Tail6",  "Tongue1",
+    "Tongue2", "Z-trans",    "Z-orient",
 };
 
 const std::array<std::string_view, 67> CatzBallNames = {
-    "ankleL",    "ankleR",    "belly",     "butt",      "cheekL",    "cheekR",    "chest",     "chin",
-    "earL1",     "earL2",     "earR1",     "earR2",     "elbowL",    "elbowR",    "eyeL",      "eyeR",
-    "fingerL1",  "fingerL2",  "fingerL3",  "fingerR1",  "fingerR2",  "fingerR3",  "handL",     "handR",
-    "head",      "hipL",      "hipR",      "irisL",     "irisR",     "jaw",       "jowlL",     "jowlR",
-    "kneeL",     "kneeR",     "knuckleL",  "knuckleR",  "neck",      "nose",      "shoulderL", "shoulderR",
-    "snout",     "soleL",     "soleR",     "tail1",     "tail2",     "tail3",     "tail4",     "tail5",
-    "tail6",     "toeL1",     "toeL2",     "toeL3",     "toeR1",     "toeR2",     "toeR3",     "tongue1",
-    "tongue2",   "whiskerL1", "whiskerL2", "whiskerL3", "whiskerR1", "whiskerR2", "whiskerR3", "wristL",
-    "wristR",    "zorient",   "ztrans",
+    "ankleL",   "ankleR",    "belly",     "butt",      "cheekL",    "cheekR",    "chest",     "chin",
+    "earL1",    "earL2",     "earR1",     "earR2",     "elbowL",    "elbowR",    "eyeL",      "eyeR",
+    "fingerL1", "fingerL2",  "fingerL3",  "fingerR1",  "fingerR2",  "fingerR3",  "handL",     "handR",
+    "head",     "hipL",      "hipR",      "irisL",     "irisR",     "jaw",       "jowlL",     "jowlR",
+    "kneeL",    "kneeR",     "knuckleL",  "knuckleR",  "neck",      "nose",      "shoulderL", "shoulderR",
+    "snout",    "soleL",     "soleR",     "tail1",     "tail2",     "tail3",     "tail4",     "tail5",
+    "tail6",    "toeL1",     "toeL2",     "toeL3",     "toeR1",     "toeR2",     "toeR3",     "tongue1",
+    "tongue2",  "whiskerL1", "whiskerL2", "whiskerL3", "whiskerR1", "whiskerR2", "whiskerR3", "wristL",
+    "wristR",   "zorient",   "ztrans",
 };
 
 const std::array<std::string_view, 120> BabyzBallNames = {
-    "ankleL",          "ankleR",          "archL",           "archR",           "belly",
-    "bigtoeL",         "bigtoeR",         "bridge",          "cheekL",          "cheekR",
-    "chestL",          "chestR",          "chin1",           "chin2",           "chin3",
-    "chin4",           "ear1L",           "ear1R",           "ear2L",           "ear2R",
-    "ear3L",           "ear3R",           "ear4L",           "ear4R",           "ear5L",
-    "ear5R",           "ear6L",           "ear6R",           "earcenterL",      "earcenterR",
-    "elbowL",          "elbowR",          "extra1",          "extra2",          "extra3",
-    "eyeL",            "eyeR",            "eyebrow1L",       "eyebrow1R",       "eyebrow2L",
-    "eyebrow2R",       "eyebrow3L",       "eyebrow3R",       "eyebrow4L",       "eyebrow4R",
-    "eyebrow5L",       "eyebrow5R",       "finger_index1L",  "finger_index1R",  "finger_index2L",
-    "finger_index2R",  "finger_middle1L", "finger_middle1R", "finger_middle2L", "finger_middle2R",
-    "finger_pinky1L",  "finger_pinky1R",  "finger_pinky2L",  "finger_pinky2R",  "football1L",
-    "football1R",      "football2L",      "football2R",      "head",            "heelL",
-    "heelR",           "hipL",            "hipR",            "irisL",           "irisR",
-    "jock",            "kneeL",           "kneeR",           "lowerLip1",       "lowerLip2",
-    "lowerLip3",       "lowerLip4",       "lowerLip5",       "lowerLip6",       "mouthTopL",
-    "mouthTopR",       "neck",            "nose1",           "nose2",           "nosemiddle",
-    "nostrilL",        "nostrilR",        "origin",          "palm1L",          "palm1R",
-    "palm2L",          "palm2R",          "palm3L",          "palm3R",          "shoulderL",
-    "shoulderR",       "templeL",         "templeR",         "thumb1L",         "thumb1R",
-    "thumb2L",         "thumb2R",         "toe_indexL",      "toe_indexR",      "toe_middleL",
-    "toe_middleR",     "toe_pinkyL",      "toe_pinkyR",      "tongue1",         "underchin",
-    "upperLip1",       "upperLip2",       "upperLip3",       "upperLip4",       "upperLip5",
-    "upperLip6",       "wristL",          "wristR",          "zorient",         "ztrans",
+    "ankleL",
+    "ankleR",
+    "archL",
+    "archR",
+    "belly",
+    "bigtoeL",
+    "bigtoeR",
+    "bridge",
+    "cheekL",
+    "cheekR",
+    "chestL",
+    "chestR",
+    "chin1",
+    "chin2",
+    "chin3",
+    "chin4",
+    "ear1L",
+    "ear1R",
+    "ear2L",
+    "ear2R",
+    "ear3L",
+    "ear3R",
+    "ear4L",
+    "ear4R",
+    "ear5L",
+    "ear5R",
+    "ear6L",
+    "ear6R",
+    "earcenterL",
+    "earcenterR",
+    "elbowL",
+    "elbowR",
+    "extra1",
+    "extra2",
+    "extra3",
+    "eyeL",
+    "eyeR",
+    "eyebrow1L",
+    "eyebrow1R",
+    "eyebrow2L",
+    "eyebrow2R",
+    "eyebrow3L",
+    "eyebrow3R",
+    "eyebrow4L",
+    "eyebrow4R",
+    "eyebrow5L",
+    "eyebrow5R",
+    "finger_index1L",
+    "finger_index1R",
+    "finger_index2L",
+    "finger_index2R",
+    "finger_middle1L",
+    "finger_middle1R",
+    "finger_middle2L",
+    "finger_middle2R",
+    "finger_pinky1L",
+    "finger_pinky1R",
+    "finger_pinky2L",
+    "finger_pinky2R",
+    "football1L",
+    "football1R",
+    "football2L",
+    "football2R",
+    "head",
+    "heelL",
+    "heelR",
+    "hipL",
+    "hipR",
+    "irisL",
+    "irisR",
+    "jock",
+    "kneeL",
+    "kneeR",
+    "lowerLip1",
+    "lowerLip2",
+    "lowerLip3",
+    "lowerLip4",
+    "lowerLip5",
+    "lowerLip6",
+    "mouthTopL",
+    "mouthTopR",
+    "neck",
+    "nose1",
+    "nose2",
+    "nosemiddle",
+    "nostrilL",
+    "nostrilR",
+    "origin",
+    "palm1L",
+    "palm1R",
+    "palm2L",
+    "palm2R",
+    "palm3L",
+    "palm3R",
+    "shoulderL",
+    "shoulderR",
+    "templeL",
+    "templeR",
+    "thumb1L",
+    "thumb1R",
+    "thumb2L",
+    "thumb2R",
+    "toe_indexL",
+    "toe_indexR",
+    "toe_middleL",
+    "toe_middleR",
+    "toe_pinkyL",
+    "toe_pinkyR",
+    "tongue1",
+    "underchin",
+    "upperLip1",
+    "upperLip2",
+    "upperLip3",
+    "upperLip4",
+    "upperLip5",
+    "upperLip6",
+    "wristL",
+    "wristR",
+    "zorient",
+    "ztrans",
 };
 
 std::uint8_t SectionKindOf(std::string_view name) {
@@ -165,8 +261,10 @@ Species SpeciesOfFile(std::string_view fileName) {
 
 std::string_view TrimBlanks(std::string_view text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && IsBlank(text[b])) ++b;
-    while (e > b && IsBlank(text[e - 1])) --e;
+    while (b < e && IsBlank(text[b]))
+        ++b;
+    while (e > b && IsBlank(text[e - 1]))
+        --e;
     return text.substr(b, e - b);
 }
 
@@ -193,7 +291,8 @@ void SplitFieldsInto(std::string_view text, std::vector<std::string>& fields) {
         return f;
     };
     auto skipBlanks = [&](std::size_t p) {
-        while (p < text.size() && IsBlank(text[p])) ++p;
+        while (p < text.size() && IsBlank(text[p]))
+            ++p;
         return p;
     };
     std::size_t p = skipBlanks(0);
@@ -215,7 +314,8 @@ void SplitFieldsInto(std::string_view text, std::vector<std::string>& fields) {
             }
         } else {
             const std::size_t start = p;
-            while (p < text.size() && !IsBlank(text[p]) && text[p] != ',') ++p;
+            while (p < text.size() && !IsBlank(text[p]) && text[p] != ',')
+                ++p;
             field.assign(text.substr(start, p - start));
         }
         p = skipBlanks(p);
@@ -245,10 +345,12 @@ std::string JoinFields(const std::vector<std::string>& fields) {
 std::int32_t FirstNumberIn(std::string_view text) {
     auto isNumberChar = [](char c) { return (c >= '0' && c <= '9') || c == '-'; };
     std::size_t b = 0;
-    while (b < text.size() && !isNumberChar(text[b])) ++b;
+    while (b < text.size() && !isNumberChar(text[b]))
+        ++b;
     if (b == text.size()) return 0;
     std::size_t e = b;
-    while (e < text.size() && isNumberChar(text[e])) ++e;
+    while (e < text.size() && isNumberChar(text[e]))
+        ++e;
     return LNZStrToInt(text.substr(b, e - b));
 }
 
@@ -269,7 +371,8 @@ int HexDigit(char c) {
 
 std::int32_t LNZStrToInt(std::string_view text) {
     std::size_t p = 0;
-    while (p < text.size() && text[p] == ' ') ++p;
+    while (p < text.size() && text[p] == ' ')
+        ++p;
     bool negative = false;
     if (p < text.size() && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
     int base = 10;
@@ -285,7 +388,8 @@ std::int32_t LNZStrToInt(std::string_view text) {
     const std::uint64_t limit = negative ? 0x80000000ull : 0x7FFFFFFFull;
     std::uint64_t value = 0;
     for (; p < text.size(); ++p) {
-        const int d = base == 16 ? HexDigit(text[p]) : (text[p] >= '0' && text[p] <= '9' ? text[p] - '0' : -1);
+        const int d =
+            base == 16 ? HexDigit(text[p]) : (text[p] >= '0' && text[p] <= '9' ? text[p] - '0' : -1);
         if (d < 0) NotAnInteger(text);
         value = value * std::uint64_t(base) + std::uint64_t(d);
         if (value > limit) NotAnInteger(text);
@@ -294,16 +398,20 @@ std::int32_t LNZStrToInt(std::string_view text) {
 }
 
 float LNZStrToFloat(std::string_view text) {
-    auto fail = [&]() -> float { throw EConvertError("'" + std::string(text) + "' is not a valid floating point value"); };
+    auto fail = [&]() -> float {
+        throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+    };
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     std::size_t p = 0;
     if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
     const std::size_t mantissa = p;
     std::size_t digits = 0;
-    while (p < text.size() && isDigit(text[p])) ++p, ++digits;
+    while (p < text.size() && isDigit(text[p]))
+        ++p, ++digits;
     if (p < text.size() && text[p] == '.') {
         ++p;
-        while (p < text.size() && isDigit(text[p])) ++p, ++digits;
+        while (p < text.size() && isDigit(text[p]))
+            ++p, ++digits;
     }
     if (digits == 0) return fail();
     bool underflowAllowed = false;
@@ -311,7 +419,8 @@ float LNZStrToFloat(std::string_view text) {
         ++p;
         if (p < text.size() && (text[p] == '+' || text[p] == '-')) underflowAllowed = text[p++] == '-';
         const std::size_t expStart = p;
-        while (p < text.size() && isDigit(text[p])) ++p;
+        while (p < text.size() && isDigit(text[p]))
+            ++p;
         if (p == expStart) return fail();
     }
     if (p != text.size()) return fail();
@@ -333,7 +442,8 @@ float LNZStrToFloat(std::string_view text) {
 }
 
 std::string FloatToShortText(float value) {
-    if (value == 0 || !std::isfinite(value)) return value == 0 ? "0" : std::isnan(value) ? "NAN" : value > 0 ? "INF" : "-INF";
+    if (value == 0 || !std::isfinite(value))
+        return value == 0 ? "0" : std::isnan(value) ? "NAN" : value > 0 ? "INF" : "-INF";
     // Round to 7 significant digits first: the notation follows the rounded value.
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.6e", double(value));
@@ -343,7 +453,8 @@ std::string FloatToShortText(float value) {
     const std::size_t e = s.find('e');
     const int exponent = std::atoi(s.c_str() + e + 1);
     std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     std::string out = negative ? "-" : "";
     if (exponent >= -5 && exponent <= 6) {
         if (exponent < 0) {

@@ -61,7 +61,9 @@ std::string SectionNameOf(std::string_view headerLine);
 Species SpeciesOfFile(std::string_view fileName);
 
 /// Blanks are the characters 0 to 32.
-inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+inline bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 std::string_view TrimBlanks(std::string_view text);
 
 /// The text before the first ";", trimmed; the whole line, untrimmed, when it holds no ";".

@@ -70,8 +70,8 @@ class TSynLNZSyn {
 public:
     TSynLNZSyn();
 
-    TSynHighlighterAttributes SectionAttri, VariationAttri, CommentAttri, IdentifierAttri, KeyAttri, NumberAttri,
-        SpaceAttri, StringAttri, SymbolAttri, PreprocessorAttri;
+    TSynHighlighterAttributes SectionAttri, VariationAttri, CommentAttri, IdentifierAttri, KeyAttri,
+        NumberAttri, SpaceAttri, StringAttri, SymbolAttri, PreprocessorAttri;
 
     static constexpr std::string_view LanguageName = "General";
 
@@ -79,7 +79,9 @@ public:
     void SetLine(std::string_view text, std::int32_t lineNumber);
     void Next();
     bool GetEol() const { return tokenKind_ == tkNull; }
-    std::string_view GetToken() const { return std::string_view(line_).substr(tokenStart_, run_ - tokenStart_); }
+    std::string_view GetToken() const {
+        return std::string_view(line_).substr(tokenStart_, run_ - tokenStart_);
+    }
     TtkTokenKind GetTokenKind() const { return tokenKind_; }
     std::size_t GetTokenPos() const { return tokenStart_; }
     /// The attribute of the current token; null for the end of the line.
@@ -116,7 +118,20 @@ public:
     std::vector<TLNZToken> ScanLine(std::string_view text);
 
 private:
-    enum class TRule : std::uint8_t { Null, Space, LineBreak, Variation, Hex, Paren, Number, Comment, Word, Section, String, Unknown };
+    enum class TRule : std::uint8_t {
+        Null,
+        Space,
+        LineBreak,
+        Variation,
+        Hex,
+        Paren,
+        Number,
+        Comment,
+        Word,
+        Section,
+        String,
+        Unknown
+    };
 
     void MakeMethodTables();
     char At(std::size_t p) const { return p < line_.size() ? line_[p] : '\0'; }

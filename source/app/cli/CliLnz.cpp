@@ -39,7 +39,8 @@ int RunCheck(const CliArgs& args, CliContext& ctx) {
             TLNZChecker checker;
             checker.CheckForErrors(lines);
             const std::string prefix = LabelPrefix(several ? fileName : "", text);
-            for (const TLNZMessage& m : checker.messages) ctx.out << prefix << m.text << "\n";
+            for (const TLNZMessage& m : checker.messages)
+                ctx.out << prefix << m.text << "\n";
             anyErrors = anyErrors || checker.errors > 0;
         }
     }
@@ -74,13 +75,16 @@ std::string Escaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
         const unsigned char u = static_cast<unsigned char>(c);
-        if (c == '\t') out += "\\t";
-        else if (c == '\\') out += "\\\\";
+        if (c == '\t')
+            out += "\\t";
+        else if (c == '\\')
+            out += "\\\\";
         else if (u < 32 || u >= 127) {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\x%02X", u);
             out += buf;
-        } else out += c;
+        } else
+            out += c;
     }
     return out;
 }

@@ -19,7 +19,8 @@ void CollectEditorNodes(const Tresourcefile& file, tresourcenode& node, const st
     if (node.frameclass == TFrameKind::LNZSynedit) out.push_back({path, &node});
     for (std::size_t i = 0; i < node.count(); ++i) {
         tresourcenode& c = *node.child(i);
-        CollectEditorNodes(file, c, path.empty() ? file.IdentifierText(c) : path + ":" + file.IdentifierText(c), out);
+        CollectEditorNodes(file, c,
+                           path.empty() ? file.IdentifierText(c) : path + ":" + file.IdentifierText(c), out);
     }
 }
 

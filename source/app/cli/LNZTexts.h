@@ -9,7 +9,7 @@ namespace ballforge {
 
 /// One LNZ text of a file: where it lives (empty for a plain file) and the node that holds its bytes.
 struct TLNZTextRef {
-    std::string label; // "LNZ:ADULT:1033" in a module
+    std::string label;   // "LNZ:ADULT:1033" in a module
     tresourcenode* node; // borrowed from the file's tree
 };
 
