@@ -20,6 +20,30 @@ bool IsReformattedKind(std::uint8_t kind) {
     return (kind >= lkMove && kind <= lkBallzInfo) || (kind >= lkFuzzOverride && kind <= lkThinFat);
 }
 
+// The code part as LineCodePart gives it, without copying: the pass visits every line of large texts.
+std::string_view CodeView(std::string_view line) {
+    const std::size_t semi = line.find(';');
+    return semi == std::string_view::npos ? line : TrimBlanks(line.substr(0, semi));
+}
+
+void ReformatLineInto(std::string_view line, std::string& out) {
+    thread_local std::vector<std::string> fields;
+    const std::size_t semi = line.find(';');
+    SplitFieldsInto(CodeView(line), fields);
+    out.clear();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i) out += ",\t";
+        out += fields[i];
+    }
+    if (semi != std::string_view::npos) {
+        const std::string_view comment = TrimBlanks(line.substr(semi + 1));
+        if (!comment.empty()) {
+            out += " ;";
+            out += comment;
+        }
+    }
+}
+
 std::int32_t LineIndex(std::size_t index) {
     return index > std::size_t(std::numeric_limits<std::int32_t>::max() - 1)
                ? std::numeric_limits<std::int32_t>::max() - 1
@@ -121,23 +145,26 @@ void TLNZChecker::CheckLines(TLNZLines& lines) {
 }
 
 void TLNZChecker::CheckSectionBody(std::uint8_t kind, TLNZLines& lines, std::size_t& i) {
-    const TLNZLineClass lineClass = LineKindClass(kind);
+    // One line object serves the whole body: parsing overwrites every field it reads, and nothing
+    // but success or failure is taken from it.
+    const std::unique_ptr<TLNZLine> object = LineKindClass(kind)();
+    IPFLine* parser = Supports<IPFLine>(*object);
     const bool rewrite = reformat && IsReformattedKind(kind);
+    std::string reformatted;
     // 64 bits: a marker may carry the smallest 32-bit number, and the counter still goes down from it.
     std::int64_t counter = -1;
     for (;;) {
         const std::string& line = lines.Get(i);
         if (line.empty() || line[0] == '[') break;
-        const std::string code = LineCodePart(line);
-        if (code.find('#') == std::string::npos) {
+        const std::string_view code = CodeView(line);
+        if (code.find('#') == std::string_view::npos) {
             const std::string_view trimmed = TrimBlanks(code);
             if (!trimmed.empty()) {
                 try {
-                    std::unique_ptr<TLNZLine> object = lineClass();
-                    Supports<IPFLine>(*object)->ParseText(trimmed);
+                    parser->ParseText(trimmed);
                     if (rewrite) {
-                        const std::string text = ReformatLine(lines.Get(i));
-                        lines.Put(i, text);
+                        ReformatLineInto(line, reformatted);
+                        lines.Put(i, reformatted);
                     }
                 } catch (const EPEWrongNum& e) {
                     AddMessage(TMessageSeverity::Error, e.what(), LineIndex(i));
@@ -180,9 +207,8 @@ void TLNZChecker::CheckSectionBody(std::uint8_t kind, TLNZLines& lines, std::siz
 }
 
 std::string ReformatLine(std::string_view line) {
-    const std::string comment = LineCommentPart(line);
-    std::string result = JoinFields(SplitFields(LineCodePart(line)));
-    if (!comment.empty()) result += " ;" + comment;
+    std::string result;
+    ReformatLineInto(line, result);
     return result;
 }
 
