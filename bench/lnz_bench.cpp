@@ -136,7 +136,7 @@ int main() {
         changed = fresh.changedLines();
     }
 
-    TSynLNZSyn scanner;
+    TLNZScanner scanner;
     ApplyLNZFrameSettings(scanner);
     std::size_t tokens = 0;
     const double scan = BestOf(3, [&] {

@@ -74,7 +74,7 @@ std::string_view TokenKindName(TtkTokenKind kind) {
     return "other";
 }
 
-TSynLNZSyn::TSynLNZSyn() {
+TLNZScanner::TLNZScanner() {
     SectionAttri = {"Section", clRed, clDefault, 0};
     VariationAttri = {"Special Variable", clRed, clDefault, 0};
     CommentAttri = {"Comment", clDefault, clDefault, fsItalic};
@@ -91,7 +91,7 @@ TSynLNZSyn::TSynLNZSyn() {
     MakeMethodTables();
 }
 
-void TSynLNZSyn::MakeMethodTables() {
+void TLNZScanner::MakeMethodTables() {
     for (int c = 0; c < 256; ++c) {
         TRule rule = TRule::Unknown;
         const char ch = char(c);
@@ -120,19 +120,19 @@ void TSynLNZSyn::MakeMethodTables() {
     }
 }
 
-void TSynLNZSyn::SetLine(std::string_view text, std::int32_t lineNumber) {
+void TLNZScanner::SetLine(std::string_view text, std::int32_t lineNumber) {
     line_.assign(text);
     lineNumber_ = lineNumber;
     run_ = 0;
     Next();
 }
 
-void TSynLNZSyn::ToEndOfLine() {
+void TLNZScanner::ToEndOfLine() {
     while (!EndsLine(At(run_)))
         ++run_;
 }
 
-void TSynLNZSyn::Next() {
+void TLNZScanner::Next() {
     tokenStart_ = run_;
     const char c = At(run_);
     switch (procTable_[static_cast<unsigned char>(c)]) {
@@ -218,7 +218,7 @@ void TSynLNZSyn::Next() {
     }
 }
 
-const TSynHighlighterAttributes* TSynLNZSyn::GetTokenAttribute() const {
+const TSynHighlighterAttributes* TLNZScanner::GetTokenAttribute() const {
     switch (tokenKind_) {
     case tkComment:
         return &CommentAttri;
@@ -247,7 +247,7 @@ const TSynHighlighterAttributes* TSynLNZSyn::GetTokenAttribute() const {
     return nullptr;
 }
 
-const TSynHighlighterAttributes* TSynLNZSyn::GetDefaultAttribute(TAttributeRole role) const {
+const TSynHighlighterAttributes* TLNZScanner::GetDefaultAttribute(TAttributeRole role) const {
     switch (role) {
     case SYN_ATTR_COMMENT:
         return &CommentAttri;
@@ -266,7 +266,7 @@ const TSynHighlighterAttributes* TSynLNZSyn::GetDefaultAttribute(TAttributeRole 
     }
 }
 
-void TSynLNZSyn::SetKeyWords(const std::vector<std::string>& words) {
+void TLNZScanner::SetKeyWords(const std::vector<std::string>& words) {
     keyWords_.clear();
     for (const auto& w : words)
         keyWords_.push_back(UpperText(w));
@@ -275,7 +275,7 @@ void TSynLNZSyn::SetKeyWords(const std::vector<std::string>& words) {
     if (OnChange) OnChange();
 }
 
-bool TSynLNZSyn::IsKeyword(std::string_view word) const {
+bool TLNZScanner::IsKeyword(std::string_view word) const {
     if (keyWords_.empty()) return false;
     const std::string upper = UpperText(word);
     std::size_t lo = 0, hi = keyWords_.size();
@@ -291,26 +291,26 @@ bool TSynLNZSyn::IsKeyword(std::string_view word) const {
     return false;
 }
 
-void TSynLNZSyn::SetStringDelim(TStringDelim delim) {
+void TLNZScanner::SetStringDelim(TStringDelim delim) {
     if (delim == stringDelim_) return;
     stringDelim_ = delim;
     MakeMethodTables();
 }
 
-void TSynLNZSyn::SetDetectPreprocessor(bool value) {
+void TLNZScanner::SetDetectPreprocessor(bool value) {
     if (value == detectPreprocessor_) return;
     detectPreprocessor_ = value;
     if (OnChange) OnChange();
 }
 
-std::vector<TLNZToken> TSynLNZSyn::ScanLine(std::string_view text) {
+std::vector<TLNZToken> TLNZScanner::ScanLine(std::string_view text) {
     std::vector<TLNZToken> tokens;
     for (SetLine(text, 0); !GetEol(); Next())
         tokens.push_back({tokenStart_, run_ - tokenStart_, tokenKind_});
     return tokens;
 }
 
-void ApplyLNZFrameSettings(TSynLNZSyn& h) {
+void ApplyLNZFrameSettings(TLNZScanner& h) {
     h.SectionAttri.foreground = clNavy;
     h.VariationAttri.foreground = clPurple;
     h.CommentAttri.foreground = clGray;

@@ -65,10 +65,10 @@ struct TLNZToken {
     TtkTokenKind kind = tkNull;
 };
 
-/// The LNZ highlighter ("General"): sections, variation markers, comments, numbers, words, strings.
-class TSynLNZSyn {
+/// The LNZ highlighter's scanner ("General"): sections, variation markers, comments, numbers, words, strings.
+class TLNZScanner {
 public:
-    TSynLNZSyn();
+    TLNZScanner();
 
     TSynHighlighterAttributes SectionAttri, VariationAttri, CommentAttri, IdentifierAttri, KeyAttri,
         NumberAttri, SpaceAttri, StringAttri, SymbolAttri, PreprocessorAttri;
@@ -152,6 +152,6 @@ private:
 
 /// The settings the LNZ editor frame gives its highlighter: navy sections, purple variations, grey
 /// italic comments, red numbers, no keywords, apostrophe strings, every character from "!" a word character.
-void ApplyLNZFrameSettings(TSynLNZSyn& highlighter);
+void ApplyLNZFrameSettings(TLNZScanner& highlighter);
 
 } // namespace ballforge

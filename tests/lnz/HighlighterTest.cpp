@@ -13,7 +13,7 @@ namespace {
 
 using Tokens = std::vector<std::pair<TtkTokenKind, std::string>>;
 
-Tokens Scan(TSynLNZSyn& h, std::string_view line) {
+Tokens Scan(TLNZScanner& h, std::string_view line) {
     Tokens out;
     for (const TLNZToken& t : h.ScanLine(line))
         out.emplace_back(t.kind, std::string(line.substr(t.start, t.length)));
@@ -21,7 +21,7 @@ Tokens Scan(TSynLNZSyn& h, std::string_view line) {
 }
 
 Tokens Scan(std::string_view line) {
-    TSynLNZSyn h;
+    TLNZScanner h;
     ApplyLNZFrameSettings(h);
     return Scan(h, line);
 }
@@ -82,7 +82,7 @@ TEST(LNZHighlighter, TokenRules) {
 }
 
 TEST(LNZHighlighter, KeywordsAndStringDelimiter) {
-    TSynLNZSyn h;
+    TLNZScanner h;
     int changes = 0;
     h.OnChange = [&] { ++changes; };
     EXPECT_EQ(Scan(h, "ankleL"), (Tokens{{tkIdentifier, "ankleL"}}));
@@ -114,8 +114,8 @@ TEST(LNZHighlighter, KeywordsAndStringDelimiter) {
 }
 
 TEST(LNZHighlighter, AttributesAndFrameSettings) {
-    TSynLNZSyn h;
-    EXPECT_EQ(TSynLNZSyn::LanguageName, "General");
+    TLNZScanner h;
+    EXPECT_EQ(TLNZScanner::LanguageName, "General");
     struct Row {
         const TSynHighlighterAttributes* attr;
         const char* name;
@@ -192,7 +192,7 @@ TEST(LNZHighlighter, WholeTextAndLineByLineGiveTheSameTokens) {
     std::string text = buffer.str();
     ASSERT_FALSE(text.empty());
     text += "\r\n'open string\r[x\r\n#2.a";
-    TSynLNZSyn h;
+    TLNZScanner h;
     ApplyLNZFrameSettings(h);
 
     std::vector<std::pair<TtkTokenKind, std::string>> whole;

@@ -68,7 +68,7 @@ std::string RandomText(std::mt19937& rng, std::size_t lines) {
 
 TEST(LNZRobustness, RandomTextsNeverBreakThePasses) {
     std::mt19937 rng(20261211);
-    TSynLNZSyn scanner;
+    TLNZScanner scanner;
     ApplyLNZFrameSettings(scanner);
     for (int round = 0; round < 60; ++round) {
         const std::string text = RandomText(rng, 40);

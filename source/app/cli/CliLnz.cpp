@@ -93,7 +93,7 @@ int RunTokens(const CliArgs& args, CliContext& ctx) {
     CliOptions opt(args, {});
     opt.expect(1, 1);
     auto file = OpenForCli(opt.positional()[0]);
-    TSynLNZSyn scanner;
+    TLNZScanner scanner;
     ApplyLNZFrameSettings(scanner);
     for (const TLNZTextRef& text : TextsOf(*file, "", ctx)) {
         if (!text.label.empty()) ctx.out << "== " << text.label << "\n";
