@@ -29,22 +29,44 @@ int Red(std::uint32_t entry) { return int(entry & 0xFF); }
 int Green(std::uint32_t entry) { return int((entry >> 8) & 0xFF); }
 int Blue(std::uint32_t entry) { return int((entry >> 16) & 0xFF); }
 
-TNearestColour Nearest(int r, int g, int b, const TPetzPalette& palette, int first, int last, int excluded) {
-    first = std::max(first, 0);
-    last = std::min(last, 255);
-    int best = 0;
-    long long bound = INT_MAX;
-    for (int i = first; i <= last; ++i) {
-        if (i == excluded) continue;
-        const std::uint32_t e = palette[std::size_t(i)];
-        const long long dr = r - Red(e), dg = g - Green(e), db = b - Blue(e);
-        const long long d = dr * dr + dg * dg + db * db;
-        if (d < bound) {
-            bound = d;
-            best = i;
-            if (d == 0) break;
+// The palette split into channels, so that the distance loop below vectorises.
+struct SplitPalette {
+    alignas(32) std::int32_t r[256];
+    alignas(32) std::int32_t g[256];
+    alignas(32) std::int32_t b[256];
+    explicit SplitPalette(const TPetzPalette& palette) {
+        for (std::size_t i = 0; i < 256; ++i) {
+            r[i] = Red(palette[i]);
+            g[i] = Green(palette[i]);
+            b[i] = Blue(palette[i]);
         }
     }
+};
+
+// Every distance is computed, then the first smallest one wins: the same index as a search that
+// keeps the lowest index on ties and stops at the first exact match, since no distance is below 0
+// and none reaches INT_MAX (the largest is 3 * 255 * 255).
+int NearestIndex(int r, int g, int b, const SplitPalette& p, int first, int last, int excluded) {
+    first = std::max(first, 0);
+    last = std::min(last, 255);
+    alignas(32) std::int32_t dist[256];
+    for (int i = 0; i < 256; ++i) {
+        const std::int32_t dr = r - p.r[i], dg = g - p.g[i], db = b - p.b[i];
+        dist[i] = dr * dr + dg * dg + db * db;
+    }
+    for (int i = 0; i < first; ++i) dist[i] = INT_MAX;
+    for (int i = last + 1; i < 256; ++i) dist[i] = INT_MAX;
+    if (excluded >= 0 && excluded < 256) dist[excluded] = INT_MAX;
+    std::int32_t smallest = INT_MAX;
+    for (int i = 0; i < 256; ++i) smallest = std::min(smallest, dist[i]);
+    if (smallest == INT_MAX) return 0; // empty range
+    int best = 0;
+    while (dist[best] != smallest) ++best;
+    return best;
+}
+
+TNearestColour Nearest(int r, int g, int b, const TPetzPalette& palette, int first, int last, int excluded) {
+    const int best = NearestIndex(r, g, b, SplitPalette(palette), first, last, excluded);
     const std::uint32_t e = palette[std::size_t(best)];
     return {best, r - Red(e), g - Green(e), b - Blue(e)};
 }
@@ -106,6 +128,7 @@ void ReduceToPalette(const TBitmap32& source, TBitmap8& target, const TPetzPalet
         work[i] = {std::int16_t((p >> 16) & 0xFF), std::int16_t((p >> 8) & 0xFF), std::int16_t(p & 0xFF)};
     }
 
+    const SplitPalette split(palette);
     // Flat areas repeat colours; a small exact cache saves most of the palette searches.
     constexpr std::size_t kCacheSize = 4096;
     std::vector<std::uint32_t> cacheKey(kCacheSize, 0xFFFFFFFFu);
@@ -128,7 +151,7 @@ void ReduceToPalette(const TBitmap32& source, TBitmap8& target, const TPetzPalet
             if (cacheKey[slot] == key) {
                 index = cacheIndex[slot];
             } else {
-                index = Nearest(c.r, c.g, c.b, palette, first, last, transparentIndex).index;
+                index = NearestIndex(c.r, c.g, c.b, split, first, last, transparentIndex);
                 cacheKey[slot] = key;
                 cacheIndex[slot] = std::uint8_t(index);
             }

@@ -3,6 +3,8 @@
 #include "documents/ByteReader.h"
 #include "documents/Errors.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <stdexcept>
 
@@ -38,6 +40,14 @@ void DecodeRuns(std::span<const std::uint8_t> data, const TPetzPalette& palette,
         }
     };
 
+    // Palette entries keep red lowest; pixels want it in the third byte.
+    std::array<std::uint32_t, 256> argb{};
+    if constexpr (Format == 1)
+        for (std::size_t i = 0; i < 256; ++i) {
+            const std::uint32_t e = palette[i];
+            argb[i] = 0xFF000000u | ((e & 0xFF) << 16) | (e & 0xFF00) | ((e >> 16) & 0xFF);
+        }
+
     ByteReader reader(data);
     while (y < height && !reader.atEnd()) {
         const std::uint8_t control = reader.u8();
@@ -63,19 +73,31 @@ void DecodeRuns(std::span<const std::uint8_t> data, const TPetzPalette& palette,
         const bool cut = available < n;
         const std::int64_t count = cut ? available : n;
         const std::uint8_t* d = reader.take(std::uint64_t(count) * bytesPerPixel).data();
-        for (std::int64_t i = 0; i < count; ++i) {
-            std::uint32_t colour;
+        auto colourAt = [&](std::int64_t i) {
             if constexpr (Format == 1) {
-                const std::uint32_t e = palette[d[i]];
-                colour = 0xFF000000u | ((e & 0xFF) << 16) | (e & 0xFF00) | ((e >> 16) & 0xFF);
+                return argb[d[i]];
             } else {
                 const std::uint8_t* p = d + i * 3;
-                colour = alpha | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[1]) << 8) | p[0];
+                return alpha | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[1]) << 8) | p[0];
             }
-            const std::uint64_t at = std::uint64_t(rowStart + x);
-            if (at < total) pixels[at] = colour; // pixels the data places outside the picture are dropped
-            ++x;
-            wrap();
+        };
+        std::int64_t i = 0;
+        while (i < count) {
+            if (x < width && y < height) {
+                // The rest of the row lies inside the picture: no per-pixel checks needed.
+                const std::int64_t m = std::min(count - i, width - x);
+                std::uint32_t* dst = pixels + rowStart + x;
+                for (std::int64_t k = 0; k < m; ++k) dst[k] = colourAt(i + k);
+                i += m;
+                x += m;
+                wrap();
+            } else {
+                const std::uint64_t at = std::uint64_t(rowStart + x);
+                if (at < total) pixels[at] = colourAt(i); // pixels placed outside the picture are dropped
+                ++i;
+                ++x;
+                wrap();
+            }
         }
         if (cut) break;
     }
