@@ -44,7 +44,8 @@ std::vector<std::uint8_t> BuildContainer(const std::vector<std::unique_ptr<TSPRF
     w.u8(0);
     w.u32(0);
     w.u32(std::uint32_t(frames.size()));
-    for (const auto& f : frames) w.bytes(f->HeaderBytes());
+    for (const auto& f : frames)
+        w.bytes(f->HeaderBytes());
     w.u32(0);
     for (const auto& f : frames) {
         w.u32(std::uint32_t(f->pixelData.size() + 4));
@@ -74,20 +75,22 @@ int main() {
 
     const double pixels = double(kFrames) * kSide * kSide;
     const std::size_t frameBytes = std::size_t(kSide) * kSide * 4;
-    std::printf("Container: %d frames of %d x %d (formats 1, 2, 3 in turn), %zu bytes\n", kFrames, kSide, kSide,
-                container.size());
+    std::printf("Container: %d frames of %d x %d (formats 1, 2, 3 in turn), %zu bytes\n", kFrames, kSide,
+                kSide, container.size());
 
     // Baseline: copying each decoded frame's bytes once.
     std::vector<std::uint32_t> sink(std::size_t(kSide) * kSide);
     volatile std::uint32_t guard = 0;
     const double copy = bench::BestOf(5, [&] {
-        for (const auto& p : pictures) std::memcpy(sink.data(), p.Bits(), frameBytes);
+        for (const auto& p : pictures)
+            std::memcpy(sink.data(), p.Bits(), frameBytes);
         guard = guard + sink[std::size_t(kSide) * kSide / 2];
     });
 
     TBitmap32 scratch;
     const double decode = bench::BestOf(5, [&] {
-        for (std::size_t i = 0; i < anim.FrameCount(); ++i) anim.Frame(i).DecodeTo(scratch);
+        for (std::size_t i = 0; i < anim.FrameCount(); ++i)
+            anim.Frame(i).DecodeTo(scratch);
         guard = guard + scratch.Bits()[0];
     });
 
@@ -97,9 +100,11 @@ int main() {
         TSPRFrame target(&PaletteColours(pfpPetz), SpriteTransparentIndex);
         target.header.format = std::uint16_t(format);
         int n = 0;
-        for (int i = format - 1; i < kFrames; i += 3) ++n;
+        for (int i = format - 1; i < kFrames; i += 3)
+            ++n;
         encode[format] = bench::BestOf(3, [&] {
-            for (int i = format - 1; i < kFrames; i += 3) target.EncodeFrom(pictures[std::size_t(i)]);
+            for (int i = format - 1; i < kFrames; i += 3)
+                target.EncodeFrom(pictures[std::size_t(i)]);
         });
         copyPerFormat[format] = copy * n / kFrames;
     }
@@ -108,16 +113,18 @@ int main() {
     std::mt19937 rng2(5);
     for (int y = 0; y < 1024; ++y)
         for (int x = 0; x < 1024; ++x)
-            big.SetPixel(x, y, 0xFF000000u | std::uint32_t(x / 4) << 16 | std::uint32_t(y / 4) << 8 |
-                                   std::uint32_t((x + y) / 8 + rng2() % 16) % 256);
+            big.SetPixel(x, y,
+                         0xFF000000u | std::uint32_t(x / 4) << 16 | std::uint32_t(y / 4) << 8 |
+                             std::uint32_t((x + y) / 8 + rng2() % 16) % 256);
     TBitmap8 reduced;
-    const double reduce = bench::BestOf(3, [&] { ReduceToPalette(big, reduced, PaletteColours(pfpPetz), 0, 255, 253); });
+    const double reduce =
+        bench::BestOf(3, [&] { ReduceToPalette(big, reduced, PaletteColours(pfpPetz), 0, 255, 253); });
     const double bigCopy = copy * (1024.0 * 1024.0) / pixels;
 
     auto rate = [](double px, double s) { return px / s / 1e6; };
     std::printf("copy decoded bytes (baseline) %8.1f Mpixel/s\n", rate(pixels, copy));
-    std::printf("decode, all formats            %8.1f Mpixel/s  %s the copy (target <= 10x)\n", rate(pixels, decode),
-                bench::Ratio(decode, copy).c_str());
+    std::printf("decode, all formats            %8.1f Mpixel/s  %s the copy (target <= 10x)\n",
+                rate(pixels, decode), bench::Ratio(decode, copy).c_str());
     for (int format = 1; format <= 3; ++format) {
         const double px = pixels * (copyPerFormat[format] / copy);
         std::printf("encode, format %d               %8.1f Mpixel/s  %s the copy%s\n", format,

@@ -137,11 +137,16 @@ constexpr TPetzPalette kDogz1 = ToPaletteOrder(kRGBDogz1);
 
 const TPetzPalette& PaletteColours(TPFPalType kind) {
     switch (kind) {
-    case pfpPetz: return kPetz;
-    case pfpBabyz: return kBabyz;
-    case pfpOddballz: return kOddballz;
-    case pfpCatz1: return kCatz1;
-    case pfpDogz1: return kDogz1;
+    case pfpPetz:
+        return kPetz;
+    case pfpBabyz:
+        return kBabyz;
+    case pfpOddballz:
+        return kOddballz;
+    case pfpCatz1:
+        return kCatz1;
+    case pfpDogz1:
+        return kDogz1;
     }
     return kPetz; // a value outside the enumeration, e.g. read from a file
 }

@@ -16,18 +16,25 @@ struct KindName {
 };
 
 constexpr KindName kKindNames[] = {
-    {pfpPetz, "Petz 2-5", "petz"},       {pfpBabyz, "Babyz", "babyz"}, {pfpOddballz, "Oddballz", "oddballz"},
-    {pfpCatz1, "Catz 1", "catz1"},       {pfpDogz1, "Dogz 1", "dogz1"},
+    {pfpPetz, "Petz 2-5", "petz"}, {pfpBabyz, "Babyz", "babyz"},  {pfpOddballz, "Oddballz", "oddballz"},
+    {pfpCatz1, "Catz 1", "catz1"}, {pfpDogz1, "Dogz 1", "dogz1"},
 };
 
 std::string Lower(std::string s) {
-    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
-int Red(std::uint32_t entry) { return int(entry & 0xFF); }
-int Green(std::uint32_t entry) { return int((entry >> 8) & 0xFF); }
-int Blue(std::uint32_t entry) { return int((entry >> 16) & 0xFF); }
+int Red(std::uint32_t entry) {
+    return int(entry & 0xFF);
+}
+int Green(std::uint32_t entry) {
+    return int((entry >> 8) & 0xFF);
+}
+int Blue(std::uint32_t entry) {
+    return int((entry >> 16) & 0xFF);
+}
 
 // The palette split into channels, so that the distance loop below vectorises.
 struct SplitPalette {
@@ -54,14 +61,18 @@ int NearestIndex(int r, int g, int b, const SplitPalette& p, int first, int last
         const std::int32_t dr = r - p.r[i], dg = g - p.g[i], db = b - p.b[i];
         dist[i] = dr * dr + dg * dg + db * db;
     }
-    for (int i = 0; i < first; ++i) dist[i] = INT_MAX;
-    for (int i = last + 1; i < 256; ++i) dist[i] = INT_MAX;
+    for (int i = 0; i < first; ++i)
+        dist[i] = INT_MAX;
+    for (int i = last + 1; i < 256; ++i)
+        dist[i] = INT_MAX;
     if (excluded >= 0 && excluded < 256) dist[excluded] = INT_MAX;
     std::int32_t smallest = INT_MAX;
-    for (int i = 0; i < 256; ++i) smallest = std::min(smallest, dist[i]);
+    for (int i = 0; i < 256; ++i)
+        smallest = std::min(smallest, dist[i]);
     if (smallest == INT_MAX) return 0; // empty range
     int best = 0;
-    while (dist[best] != smallest) ++best;
+    while (dist[best] != smallest)
+        ++best;
     return best;
 }
 
@@ -76,7 +87,7 @@ TNearestColour Nearest(int r, int g, int b, const TPetzPalette& palette, int fir
 int Diffuse(int channel, int error, int weight) {
     const int v = channel * 16 + error * weight;
     int q = v >= 0 ? v / 16 : -((-v + 15) / 16); // floor division
-    const int r = v - q * 16;                     // 0..15
+    const int r = v - q * 16;                    // 0..15
     if (r > 8 || (r == 8 && (q & 1))) ++q;
     return std::clamp(q, 0, 255);
 }
@@ -103,7 +114,8 @@ bool PaletteByName(const std::string& text, TPFPalType& kind) {
 void SetBitmapPalette(TBitmap8& bitmap, const TPetzPalette& palette) {
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const std::uint32_t e = palette[i];
-        bitmap.colourTable[i] = (std::uint32_t(Red(e)) << 16) | (std::uint32_t(Green(e)) << 8) | std::uint32_t(Blue(e));
+        bitmap.colourTable[i] =
+            (std::uint32_t(Red(e)) << 16) | (std::uint32_t(Green(e)) << 8) | std::uint32_t(Blue(e));
     }
 }
 
@@ -112,8 +124,8 @@ TNearestColour NearestPaletteIndex(std::uint32_t colour, const TPetzPalette& pal
     return Nearest(Red(colour), Green(colour), Blue(colour), palette, first, last, excluded);
 }
 
-void ReduceToPalette(const TBitmap32& source, TBitmap8& target, const TPetzPalette& palette, int first, int last,
-                     int transparentIndex) {
+void ReduceToPalette(const TBitmap32& source, TBitmap8& target, const TPetzPalette& palette, int first,
+                     int last, int transparentIndex) {
     const int w = source.width(), h = source.height();
     target.Resize(w, h);
     SetBitmapPalette(target, palette);
@@ -145,7 +157,8 @@ void ReduceToPalette(const TBitmap32& source, TBitmap8& target, const TPetzPalet
                 continue;
             }
             const RGB c = row[x];
-            const std::uint32_t key = (std::uint32_t(c.r) << 16) | (std::uint32_t(c.g) << 8) | std::uint32_t(c.b);
+            const std::uint32_t key =
+                (std::uint32_t(c.r) << 16) | (std::uint32_t(c.g) << 8) | std::uint32_t(c.b);
             const std::size_t slot = (key * 2654435761u) >> 20 & (kCacheSize - 1);
             int index;
             if (cacheKey[slot] == key) {

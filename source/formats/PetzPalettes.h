@@ -47,7 +47,7 @@ TNearestColour NearestPaletteIndex(std::uint32_t colour, const TPetzPalette& pal
 /// Floyd-Steinberg reduction of a 32-bit picture to the palette: pixels with alpha below 128 become
 /// transparentIndex, every other pixel the nearest entry from first to last other than transparentIndex.
 /// The target gets the source's size and the palette as its colour table.
-void ReduceToPalette(const TBitmap32& source, TBitmap8& target, const TPetzPalette& palette, int first, int last,
-                     int transparentIndex);
+void ReduceToPalette(const TBitmap32& source, TBitmap8& target, const TPetzPalette& palette, int first,
+                     int last, int transparentIndex);
 
 } // namespace ballforge

@@ -10,6 +10,8 @@ void TBitmap32::Resize(int width, int height, std::uint32_t fill) {
     pixels_.assign(std::size_t(width_) * std::size_t(height_), fill);
 }
 
-void TBitmap32::Clear(std::uint32_t value) { std::fill(pixels_.begin(), pixels_.end(), value); }
+void TBitmap32::Clear(std::uint32_t value) {
+    std::fill(pixels_.begin(), pixels_.end(), value);
+}
 
 } // namespace ballforge

@@ -24,12 +24,16 @@ public:
     /// Fills every pixel with one value (transparent black by default).
     void Clear(std::uint32_t value = 0);
 
-    std::uint32_t Pixel(int x, int y) const { return pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]; }
+    std::uint32_t Pixel(int x, int y) const {
+        return pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)];
+    }
     void SetPixel(int x, int y, std::uint32_t value) {
         pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] = value;
     }
     std::uint32_t* ScanLine(int y) { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
-    const std::uint32_t* ScanLine(int y) const { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
+    const std::uint32_t* ScanLine(int y) const {
+        return pixels_.data() + std::size_t(y) * std::size_t(width_);
+    }
 
     /// The pixel array, addressed as row * width + column.
     std::uint32_t* Bits() { return pixels_.data(); }

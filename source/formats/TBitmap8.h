@@ -21,12 +21,16 @@ public:
     /// Sets the size and fills every pixel; negative sizes count as 0.
     void Resize(int width, int height, std::uint8_t fill = 0);
 
-    std::uint8_t Pixel(int x, int y) const { return pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]; }
+    std::uint8_t Pixel(int x, int y) const {
+        return pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)];
+    }
     void SetPixel(int x, int y, std::uint8_t value) {
         pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] = value;
     }
     std::uint8_t* ScanLine(int y) { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
-    const std::uint8_t* ScanLine(int y) const { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
+    const std::uint8_t* ScanLine(int y) const {
+        return pixels_.data() + std::size_t(y) * std::size_t(width_);
+    }
     const std::vector<std::uint8_t>& pixels() const { return pixels_; }
 
     std::array<std::uint32_t, 256> colourTable{};

@@ -1,6 +1,5 @@
 #include "sprites/SpritePngWriter.h"
 
-
 #include <png.h>
 #include <zlib.h>
 
@@ -63,7 +62,8 @@ std::vector<std::uint8_t> CompressedRows(const TBitmap32& picture) {
 } // namespace
 
 std::vector<std::uint8_t> EncodePng(const TBitmap32& bitmap) {
-    if (bitmap.width() <= 0 || bitmap.height() <= 0) throw std::runtime_error("A PNG needs at least one pixel");
+    if (bitmap.width() <= 0 || bitmap.height() <= 0)
+        throw std::runtime_error("A PNG needs at least one pixel");
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
@@ -146,8 +146,8 @@ std::vector<TBitmap32> RenderAnimationFrames(const TGenAnimation& animation, std
     }
     const long long w = std::max(right - left, 1LL), h = std::max(bottom - top, 1LL);
     if (std::uint64_t(w) * std::uint64_t(h) > maxPixels)
-        throw std::runtime_error("The animation's frames span " + std::to_string(w) + " x " + std::to_string(h) +
-                                 " pixels, too large to draw");
+        throw std::runtime_error("The animation's frames span " + std::to_string(w) + " x " +
+                                 std::to_string(h) + " pixels, too large to draw");
     TBitmap32 scratch;
     for (std::size_t i = 0; i < animation.FrameCount(); ++i) {
         const TGenframe& f = animation.Frame(i);

@@ -19,6 +19,7 @@ std::vector<std::uint8_t> EncodeAnimatedPng(const std::vector<TBitmap32>& pictur
 /// The animation's frames drawn as the toy preview places them: each on a transparent canvas just
 /// large enough for every frame at its offset. Frames that cannot be decoded stay empty. Raises
 /// std::runtime_error when the canvas would be larger than maxPixels.
-std::vector<TBitmap32> RenderAnimationFrames(const TGenAnimation& animation, std::uint64_t maxPixels = 1u << 26);
+std::vector<TBitmap32> RenderAnimationFrames(const TGenAnimation& animation,
+                                             std::uint64_t maxPixels = 1u << 26);
 
 } // namespace ballforge

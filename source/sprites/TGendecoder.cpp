@@ -10,7 +10,8 @@ TGenAnimation* TGendecoder::AddAnimation(std::unique_ptr<TGenAnimation> animatio
 void TGendecoder::SetPalette(const TPetzPalette& palette) {
     palette_ = &palette;
     for (const auto& a : animations_)
-        for (std::size_t i = 0; i < a->FrameCount(); ++i) a->Frame(i).palette = palette_;
+        for (std::size_t i = 0; i < a->FrameCount(); ++i)
+            a->Frame(i).palette = palette_;
 }
 
 } // namespace ballforge

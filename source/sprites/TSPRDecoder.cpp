@@ -9,7 +9,9 @@ namespace ballforge {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& what) { throw EReadError("Sprite container damaged: " + what); }
+[[noreturn]] void Fail(const std::string& what) {
+    throw EReadError("Sprite container damaged: " + what);
+}
 
 } // namespace
 
@@ -20,7 +22,8 @@ void TSPRDecoder::LoadFromStream(ByteReader& stream) {
     // Check every count against the bytes that are really there before allocating for it.
     if (std::uint64_t(count) * 4 > stream.remaining()) Fail("the offset table runs past the end");
     std::vector<std::uint32_t> starts(count);
-    for (auto& s : starts) s = stream.u32();
+    for (auto& s : starts)
+        s = stream.u32();
     const std::uint64_t base = stream.position();
 
     for (std::uint32_t i = 0; i < count; ++i) {

@@ -18,7 +18,9 @@ namespace {
 constexpr std::uint64_t kPixelsPerDataByte = 128;
 constexpr std::uint64_t kSizeAllowance = 65536;
 
-std::uint64_t PixelLimit(std::size_t dataSize) { return kPixelsPerDataByte * dataSize + kSizeAllowance; }
+std::uint64_t PixelLimit(std::size_t dataSize) {
+    return kPixelsPerDataByte * dataSize + kSizeAllowance;
+}
 
 // Decodes formats 1, 2 (Format < 3: x keeps its surplus when a row wraps) and 3 (surplus lost).
 template <int Format>
@@ -87,7 +89,8 @@ void DecodeRuns(std::span<const std::uint8_t> data, const TPetzPalette& palette,
                 // The rest of the row lies inside the picture: no per-pixel checks needed.
                 const std::int64_t m = std::min(count - i, width - x);
                 std::uint32_t* dst = pixels + rowStart + x;
-                for (std::int64_t k = 0; k < m; ++k) dst[k] = colourAt(i + k);
+                for (std::int64_t k = 0; k < m; ++k)
+                    dst[k] = colourAt(i + k);
                 i += m;
                 x += m;
                 wrap();
@@ -124,12 +127,15 @@ std::vector<std::uint8_t> EncodeRuns(const TBitmap32& bitmap, const TBitmap8* in
     for (int y = 0; y < height; ++y) {
         const std::uint32_t* row = bitmap.ScanLine(y);
         const std::uint8_t* irow = indexed ? indexed->ScanLine(y) : nullptr;
-        auto classOf = [&](int x) { return PixelClass<Format>(row[x], irow ? irow[x] : 0, transparentIndex); };
+        auto classOf = [&](int x) {
+            return PixelClass<Format>(row[x], irow ? irow[x] : 0, transparentIndex);
+        };
         int x = 0;
         while (x < width) {
             const int cls = classOf(x);
             int n = 1;
-            while (x + n < width && n < longest && classOf(x + n) == cls) ++n;
+            while (x + n < width && n < longest && classOf(x + n) == cls)
+                ++n;
             if constexpr (Format == 3)
                 *w++ = std::uint8_t(cls * 64 + n % 64);
             else
@@ -170,7 +176,8 @@ void TSPRFrame::DrawPaletteChart() {
     chart.reserve(16 * 17);
     for (int r = 0; r < 16; ++r) {
         chart.push_back(0x10);
-        for (int c = 0; c < 16; ++c) chart.push_back(std::uint8_t(16 * r + c));
+        for (int c = 0; c < 16; ++c)
+            chart.push_back(std::uint8_t(16 * r + c));
     }
     pixelData = std::move(chart);
     header.width = 16;
@@ -178,10 +185,12 @@ void TSPRFrame::DrawPaletteChart() {
 }
 
 std::string TSPRFrame::DecodeProblem() const {
-    if (header.format < 1 || header.format > 3) return "unknown pixel format " + std::to_string(header.format);
+    if (header.format < 1 || header.format > 3)
+        return "unknown pixel format " + std::to_string(header.format);
     if (std::uint64_t(header.width) * header.height > PixelLimit(pixelData.size()))
         return "a frame of " + std::to_string(header.width) + " x " + std::to_string(header.height) +
-               " pixels is larger than its " + std::to_string(pixelData.size()) + " bytes of pixel data can describe";
+               " pixels is larger than its " + std::to_string(pixelData.size()) +
+               " bytes of pixel data can describe";
     return {};
 }
 
@@ -189,9 +198,15 @@ bool TSPRFrame::DecodeTo(TBitmap32& bitmap) const {
     if (!DecodeProblem().empty()) return false;
     bitmap.Resize(header.width, header.height, 0);
     switch (header.format) {
-    case 1: DecodeRuns<1>(pixelData, *palette, bitmap); break;
-    case 2: DecodeRuns<2>(pixelData, *palette, bitmap); break;
-    default: DecodeRuns<3>(pixelData, *palette, bitmap); break;
+    case 1:
+        DecodeRuns<1>(pixelData, *palette, bitmap);
+        break;
+    case 2:
+        DecodeRuns<2>(pixelData, *palette, bitmap);
+        break;
+    default:
+        DecodeRuns<3>(pixelData, *palette, bitmap);
+        break;
     }
     return true;
 }
@@ -208,9 +223,14 @@ void TSPRFrame::EncodeFrom(const TBitmap32& bitmap) {
         data = EncodeRuns<1>(bitmap, &indexed, transparentIndex);
         break;
     }
-    case 2: data = EncodeRuns<2>(bitmap, nullptr, transparentIndex); break;
-    case 3: data = EncodeRuns<3>(bitmap, nullptr, transparentIndex); break;
-    default: throw eerrormessage("Invalid frame format - Cannot encode input bitmap to match!");
+    case 2:
+        data = EncodeRuns<2>(bitmap, nullptr, transparentIndex);
+        break;
+    case 3:
+        data = EncodeRuns<3>(bitmap, nullptr, transparentIndex);
+        break;
+    default:
+        throw eerrormessage("Invalid frame format - Cannot encode input bitmap to match!");
     }
     pixelData = std::move(data);
     header.width = std::uint16_t(bitmap.width());

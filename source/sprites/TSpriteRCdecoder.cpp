@@ -34,8 +34,8 @@ void TSpriteRCdecoder::LoadFromStream(ByteReader& stream) {
         const std::uint32_t id = stream.u32();
         item->tag = stream.u32();
         if (id > 65535)
-            throw std::out_of_range("Breed ID " + std::to_string(id) + " of sprite list entry " + std::to_string(i) +
-                                    " is above 65535");
+            throw std::out_of_range("Breed ID " + std::to_string(id) + " of sprite list entry " +
+                                    std::to_string(i) + " is above 65535");
         item->breedID = std::uint16_t(id);
         list.Add(std::move(item));
     }

@@ -17,7 +17,8 @@ void TStringtabledecoder::LoadFromStream(ByteReader& stream) {
         if (length == 0 || stream.remaining() < std::size_t(length) * 2) continue;
         const auto bytes = stream.take(std::size_t(length) * 2);
         std::u16string text(length, u'\0');
-        for (std::size_t i = 0; i < length; ++i) text[i] = char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+        for (std::size_t i = 0; i < length; ++i)
+            text[i] = char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8));
         // Windows reads these strings as zero-terminated, so anything after a zero is not part of it.
         text.resize(std::min(text.size(), text.find(u'\0')));
         s = Utf16ToUtf8(text);
@@ -34,7 +35,8 @@ void TStringtabledecoder::SaveToStream(ByteWriter& stream) const {
     }
     for (const auto& text : encoded) {
         stream.u16(std::uint16_t(text.size()));
-        for (char16_t unit : text) stream.u16(std::uint16_t(unit));
+        for (char16_t unit : text)
+            stream.u16(std::uint16_t(unit));
     }
 }
 
@@ -44,8 +46,12 @@ std::size_t TStringtabledecoder::PositionOf(std::int32_t id) const {
     return low % 16;
 }
 
-const std::string& TStringtabledecoder::GetString(std::int32_t id) const { return strings[PositionOf(id)]; }
+const std::string& TStringtabledecoder::GetString(std::int32_t id) const {
+    return strings[PositionOf(id)];
+}
 
-void TStringtabledecoder::SetString(std::int32_t id, const std::string& text) { strings[PositionOf(id)] = text; }
+void TStringtabledecoder::SetString(std::int32_t id, const std::string& text) {
+    strings[PositionOf(id)] = text;
+}
 
 } // namespace ballforge

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <random>
 
 namespace ballforge {
 namespace {
@@ -19,7 +22,8 @@ std::string Hex(std::uint32_t entry) {
 
 std::string Entries(TPFPalType kind, int from, int count) {
     std::string out;
-    for (int i = from; i < from + count; ++i) out += (out.empty() ? "" : " ") + Hex(PaletteColours(kind)[std::size_t(i)]);
+    for (int i = from; i < from + count; ++i)
+        out += (out.empty() ? "" : " ") + Hex(PaletteColours(kind)[std::size_t(i)]);
     return out;
 }
 
@@ -74,14 +78,15 @@ TEST(Palettes, KnownEntriesOfEveryTable) {
     // Red is kept in the lowest byte, and the top byte is always 0.
     EXPECT_EQ(PaletteColours(pfpPetz)[1], 0x000080u);
     for (int k = 0; k < PaletteKindCount; ++k)
-        for (std::uint32_t e : PaletteColours(TPFPalType(k))) ASSERT_EQ(e >> 24, 0u);
+        for (std::uint32_t e : PaletteColours(TPFPalType(k)))
+            ASSERT_EQ(e >> 24, 0u);
 }
 
 TEST(Palettes, SetBitmapPaletteWritesBlueGreenRedZero) {
     TBitmap8 bitmap(1, 1);
     SetBitmapPalette(bitmap, PaletteColours(pfpPetz));
-    EXPECT_EQ(bitmap.colourTable[1], 0x00800000u);   // red 80
-    EXPECT_EQ(bitmap.colourTable[4], 0x00000080u);   // blue 80
+    EXPECT_EQ(bitmap.colourTable[1], 0x00800000u); // red 80
+    EXPECT_EQ(bitmap.colourTable[4], 0x00000080u); // blue 80
     EXPECT_EQ(bitmap.colourTable[10], 0x00E7E2DDu);
 }
 
@@ -119,8 +124,49 @@ TEST(Palettes, NearestIndex) {
     EXPECT_EQ(mixed.errorBlue, 3);
 }
 
+// The search exactly as the games' tools describe it, kept naive on purpose.
+TNearestColour ReferenceNearest(int r, int g, int b, const TPetzPalette& p, int first, int last,
+                                int excluded) {
+    int best = 0;
+    long long bound = 2147483647;
+    for (int i = first; i <= last; ++i) {
+        if (i == excluded) continue;
+        const int dr = r - int(p[std::size_t(i)] & 0xFF), dg = g - int((p[std::size_t(i)] >> 8) & 0xFF),
+                  db = b - int((p[std::size_t(i)] >> 16) & 0xFF);
+        const long long d = dr * dr + dg * dg + db * db;
+        if (d < bound) {
+            bound = d;
+            best = i;
+            if (d == 0) break;
+        }
+    }
+    const std::uint32_t e = p[std::size_t(best)];
+    return {best, r - int(e & 0xFF), g - int((e >> 8) & 0xFF), b - int((e >> 16) & 0xFF)};
+}
+
+TEST(Palettes, NearestIndexAgreesWithTheNaiveSearch) {
+    std::mt19937 rng(3);
+    for (int k = 0; k < PaletteKindCount; ++k) {
+        const TPetzPalette& p = PaletteColours(TPFPalType(k));
+        for (int round = 0; round < 2000; ++round) {
+            const int r = int(rng() % 256), g = int(rng() % 256), b = int(rng() % 256);
+            const int first = round % 3 ? 0 : int(rng() % 256), last = round % 5 ? 255 : int(rng() % 256);
+            const int excluded = round % 2 ? 253 : int(rng() % 300) - 20;
+            const TNearestColour want = ReferenceNearest(r, g, b, p, first, last, excluded);
+            const TNearestColour got =
+                NearestPaletteIndex(std::uint32_t(r | g << 8 | b << 16), p, first, last, excluded);
+            ASSERT_EQ(got.index, want.index)
+                << k << " " << r << "," << g << "," << b << " " << first << "-" << last;
+            ASSERT_EQ(got.errorRed, want.errorRed);
+            ASSERT_EQ(got.errorGreen, want.errorGreen);
+            ASSERT_EQ(got.errorBlue, want.errorBlue);
+        }
+    }
+}
+
 std::uint32_t Opaque(std::uint32_t paletteEntry) {
-    return 0xFF000000u | ((paletteEntry & 0xFF) << 16) | (paletteEntry & 0xFF00) | ((paletteEntry >> 16) & 0xFF);
+    return 0xFF000000u | ((paletteEntry & 0xFF) << 16) | (paletteEntry & 0xFF00) |
+           ((paletteEntry >> 16) & 0xFF);
 }
 
 TEST(Palettes, ReduceExactColoursAndTransparency) {
@@ -135,7 +181,8 @@ TEST(Palettes, ReduceExactColoursAndTransparency) {
 
     // Magenta is entry 253 itself, yet an opaque pixel never gets the transparent index.
     ReduceToPalette(TBitmap32(2, 2, 0xFFFF00FF), out, petz, 0, 255, 253);
-    for (std::uint8_t i : out.pixels()) EXPECT_NE(i, 253);
+    for (std::uint8_t i : out.pixels())
+        EXPECT_NE(i, 253);
 }
 
 // A two-entry palette (black 0, grey 100 at 1, everything else white) on a 3 x 3 picture of grey 40
@@ -156,6 +203,59 @@ TEST(Palettes, ReduceDiffusesErrorAsFloydSteinbergWithItsBorderRules) {
     row.SetPixel(0, 0, 0x00282828);
     ReduceToPalette(row, out, p, 0, 255, 7);
     EXPECT_EQ(out.pixels(), (std::vector<std::uint8_t>{7, 0, 0}));
+}
+
+// The reduction written plainly, in floating point (halves round to even in the default mode).
+std::vector<std::uint8_t> ReferenceReduce(const TBitmap32& src, const TPetzPalette& p, int transparent) {
+    const int w = src.width(), h = src.height();
+    std::vector<std::array<int, 3>> work;
+    for (std::uint32_t px : src.pixels())
+        work.push_back({int((px >> 16) & 0xFF), int((px >> 8) & 0xFF), int(px & 0xFF)});
+    std::vector<std::uint8_t> out(work.size());
+    auto add = [&](int x, int y, const std::array<int, 3>& err, double weight) {
+        auto& c = work[std::size_t(y * w + x)];
+        for (int i = 0; i < 3; ++i)
+            c[std::size_t(i)] =
+                int(std::clamp(std::nearbyint(c[std::size_t(i)] + err[std::size_t(i)] * weight), 0.0, 255.0));
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t at = std::size_t(y * w + x);
+            if ((src.pixels()[at] >> 24) < 128) {
+                out[at] = std::uint8_t(transparent);
+                continue;
+            }
+            const auto c = work[at];
+            const TNearestColour n = ReferenceNearest(c[0], c[1], c[2], p, 0, 255, transparent);
+            out[at] = std::uint8_t(n.index);
+            const std::array<int, 3> err = {n.errorRed, n.errorGreen, n.errorBlue};
+            if (x + 1 < w - 1) add(x + 1, y, err, 7.0 / 16);
+            if (y + 1 < h - 1) {
+                if (x - 1 > 0) add(x - 1, y + 1, err, 3.0 / 16);
+                add(x, y + 1, err, 5.0 / 16);
+                if (x + 1 < w - 1) add(x + 1, y + 1, err, 1.0 / 16);
+            }
+        }
+    return out;
+}
+
+TEST(Palettes, ReduceAgreesWithAPlainReduction) {
+    std::mt19937 rng(9);
+    TBitmap32 picture(61, 47);
+    for (auto& px : picture.pixels()) {
+        const std::uint32_t alpha = rng() % 6 == 0 ? rng() % 128 : 128 + rng() % 128;
+        px = alpha << 24 | (rng() & 0xFFFFFF);
+    }
+    // Some flat patches, so that repeated colours go through the search's shortcuts too.
+    for (int y = 10; y < 30; ++y)
+        for (int x = 5; x < 40; ++x)
+            picture.SetPixel(x, y, 0xFF808040u);
+    for (int k = 0; k < PaletteKindCount; ++k) {
+        TBitmap8 out;
+        ReduceToPalette(picture, out, PaletteColours(TPFPalType(k)), 0, 255, 253);
+        EXPECT_EQ(out.pixels(), ReferenceReduce(picture, PaletteColours(TPFPalType(k)), 253))
+            << PaletteName(TPFPalType(k));
+    }
 }
 
 } // namespace

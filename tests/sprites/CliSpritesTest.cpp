@@ -25,11 +25,14 @@ CliRun Cli(std::vector<std::string> args) {
     return {code, out.str(), err.str()};
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 std::vector<std::string> Files(const std::string& dir) {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -37,11 +40,13 @@ std::vector<std::string> Files(const std::string& dir) {
 TEST(CliSprites, ListsAndWritesARawContainer) {
     test::TempDir dir;
     const std::string file = dir.file("walk.spr");
-    test::WriteBytes(file, test::BuildContainer(
-                               {{"Walk", 1, 2,
-                                 {test::FrameSpec{5, 6, 2, 1, 2, {0x02, 1, 2, 3, 4, 5, 6}},
-                                  test::FrameSpec{7, 6, 1, 1, 1, {0x01, 40}}}},
-                                {"Big", 0, 0, {test::FrameSpec{0, 0, 65535, 65535, 3, {0x00}}}}}));
+    test::WriteBytes(file,
+                     test::BuildContainer({{"Walk",
+                                            1,
+                                            2,
+                                            {test::FrameSpec{5, 6, 2, 1, 2, {0x02, 1, 2, 3, 4, 5, 6}},
+                                             test::FrameSpec{7, 6, 1, 1, 1, {0x01, 40}}}},
+                                           {"Big", 0, 0, {test::FrameSpec{0, 0, 65535, 65535, 3, {0x00}}}}}));
     const CliRun r = Cli({"sprites", file, "-o", dir.file("out"), "--palette", "babyz"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "2 animation(s)")) << r.out;
@@ -50,9 +55,11 @@ TEST(CliSprites, ListsAndWritesARawContainer) {
     EXPECT_TRUE(Contains(r.out, "frame 0: offset (5, 6), 2 x 1, format 2, 7 bytes"));
     EXPECT_TRUE(Contains(r.out, "frame 1: offset (7, 6), 1 x 1, format 1, 2 bytes")) << r.out;
     EXPECT_TRUE(Contains(r.out, "65535 x 65535, format 3, 1 bytes (cannot decode:"));
-    EXPECT_EQ(Files(dir.file("out")),
-              (std::vector<std::string>{"walk_00_Walk.anim.png", "walk_00_Walk_000.png", "walk_00_Walk_001.png",
-                                        }));
+    EXPECT_EQ(Files(dir.file("out")), (std::vector<std::string>{
+                                          "walk_00_Walk.anim.png",
+                                          "walk_00_Walk_000.png",
+                                          "walk_00_Walk_001.png",
+                                      }));
     EXPECT_TRUE(Contains(r.err, "too large to draw")) << r.err; // the huge frame gets no animation file
     const auto png = test::ReadBytes(dir.file("out") + "/walk_00_Walk.anim.png");
     ASSERT_GT(png.size(), 8u);
@@ -62,7 +69,8 @@ TEST(CliSprites, ListsAndWritesARawContainer) {
 TEST(CliSprites, BadInputGivesExitCode2) {
     test::TempDir dir;
     const std::string file = dir.file("bad.spr");
-    auto bytes = test::BuildContainer({{"One", 0, 0, {test::FrameSpec{0, 0, 1, 1, 2, {0x81}}}}, {"Two", 0, 0, {}}});
+    auto bytes =
+        test::BuildContainer({{"One", 0, 0, {test::FrameSpec{0, 0, 1, 1, 2, {0x81}}}}, {"Two", 0, 0, {}}});
     bytes.resize(bytes.size() - 3);
     test::WriteBytes(file, bytes);
     const CliRun damaged = Cli({"sprites", file});
@@ -152,13 +160,15 @@ TEST(CliBreed, RefusalsLeaveTheFileAlone) {
 TEST(CliStrings, PrintsStringsByID) {
     const CliRun r = Cli({"strings", test::FixturePath("pe/appended.dll")});
     EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_TRUE(Contains(r.out, "String table 63 (language 1033)\n  1001  Fixture Breed\n  1002  Fixture\n")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "String table 63 (language 1033)\n  1001  Fixture Breed\n  1002  Fixture\n"))
+        << r.out;
 }
 
 TEST(CliSpritesReal, WritesEveryFrameOfTheRealToy) {
     BALLFORGE_REQUIRE_REALDATA("modules/Auto-Rolling Mouse P5.toy");
     test::TempDir dir;
-    const CliRun r = Cli({"sprites", test::RealDataPath("modules/Auto-Rolling Mouse P5.toy"), "-o", dir.file("out")});
+    const CliRun r =
+        Cli({"sprites", test::RealDataPath("modules/Auto-Rolling Mouse P5.toy"), "-o", dir.file("out")});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, "SPR:MOUS_A1_AWAY:1033: 1 animation(s)")) << r.out;
     EXPECT_EQ(Files(dir.file("out")).size(), 14u); // 9 frames and 5 animations

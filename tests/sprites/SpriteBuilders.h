@@ -39,7 +39,8 @@ inline std::vector<std::uint8_t> BuildContainer(const std::vector<AnimationSpec>
             w.u16(f.kept6);
             w.u16(f.height);
             w.u16(f.width);
-            for (int i = 0; i < 8; ++i) w.u8(std::uint8_t(0xA0 + i));
+            for (int i = 0; i < 8; ++i)
+                w.u8(std::uint8_t(0xA0 + i));
             w.u16(f.format);
             w.u16(f.kept22);
         }
@@ -57,12 +58,14 @@ inline std::vector<std::uint8_t> BuildContainer(const std::vector<AnimationSpec>
         out.u32(at);
         at += std::uint32_t(r.size());
     }
-    for (const auto& r : records) out.bytes(r);
+    for (const auto& r : records)
+        out.bytes(r);
     return out.take();
 }
 
 /// A frame with the given header fields and pixel data, outside any container.
-inline std::unique_ptr<TSPRFrame> MakeFrame(int format, int width, int height, std::vector<std::uint8_t> data = {}) {
+inline std::unique_ptr<TSPRFrame> MakeFrame(int format, int width, int height,
+                                            std::vector<std::uint8_t> data = {}) {
     auto f = std::make_unique<TSPRFrame>(&PaletteColours(pfpPetz), SpriteTransparentIndex);
     f->header.format = std::uint16_t(format);
     f->header.width = std::uint16_t(width);

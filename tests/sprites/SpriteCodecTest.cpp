@@ -19,8 +19,10 @@ std::uint32_t PetzPixel(int index) {
     return 0xFF000000u | ((e & 0xFF) << 16) | (e & 0xFF00) | ((e >> 16) & 0xFF);
 }
 
-std::vector<std::uint8_t> Repeat(std::vector<std::uint8_t> head, std::size_t times, std::vector<std::uint8_t> item) {
-    for (std::size_t i = 0; i < times; ++i) head.insert(head.end(), item.begin(), item.end());
+std::vector<std::uint8_t> Repeat(std::vector<std::uint8_t> head, std::size_t times,
+                                 std::vector<std::uint8_t> item) {
+    for (std::size_t i = 0; i < times; ++i)
+        head.insert(head.end(), item.begin(), item.end());
     return head;
 }
 
@@ -41,41 +43,76 @@ TEST_P(DecodeTable, GivesExactlyTheExpectedPixels) {
     ASSERT_EQ(bitmap.width(), c.width);
     ASSERT_EQ(bitmap.height(), c.height);
     std::vector<std::uint32_t> expected(std::size_t(c.width) * std::size_t(c.height), 0);
-    for (auto [at, value] : c.set) expected[std::size_t(at)] = value;
+    for (auto [at, value] : c.set)
+        expected[std::size_t(at)] = value;
     EXPECT_EQ(bitmap.pixels(), expected);
 }
 
 std::vector<std::pair<int, std::uint32_t>> Range(int from, int count, std::uint32_t value) {
     std::vector<std::pair<int, std::uint32_t>> out;
-    for (int i = 0; i < count; ++i) out.push_back({from + i, value});
+    for (int i = 0; i < count; ++i)
+        out.push_back({from + i, value});
     return out;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, DecodeTable,
     ::testing::Values(
-        DecodeCase{"f1 0x00 is an opaque run of 128", 1, 128, 1, Repeat({0x00}, 128, {40}), Range(0, 128, PetzPixel(40))},
-        DecodeCase{"f1 0x80 is a transparent run of 128", 1, 130, 1, {0x80, 0x02, 40, 41},
+        DecodeCase{"f1 0x00 is an opaque run of 128", 1, 128, 1, Repeat({0x00}, 128, {40}),
+                   Range(0, 128, PetzPixel(40))},
+        DecodeCase{"f1 0x80 is a transparent run of 128",
+                   1,
+                   130,
+                   1,
+                   {0x80, 0x02, 40, 41},
                    {{128, PetzPixel(40)}, {129, PetzPixel(41)}}},
         DecodeCase{"f1 index 253 from data is opaque magenta", 1, 1, 1, {0x01, 253}, {{0, 0xFFFF00FF}}},
         DecodeCase{"f2 0x00 is an opaque run of 128", 2, 128, 1, Repeat({0x00}, 128, {1, 2, 3}),
                    Range(0, 128, Argb(255, 3, 2, 1))},
-        DecodeCase{"f2 transparent surplus carries into the next row", 2, 3, 2, {0x84, 0x01, 10, 20, 30},
+        DecodeCase{"f2 transparent surplus carries into the next row",
+                   2,
+                   3,
+                   2,
+                   {0x84, 0x01, 10, 20, 30},
                    {{4, Argb(255, 30, 20, 10)}}},
-        DecodeCase{"f2 an opaque run wraps to the next row", 2, 2, 2, {0x03, 1, 1, 1, 2, 2, 2, 3, 3, 3},
+        DecodeCase{"f2 an opaque run wraps to the next row",
+                   2,
+                   2,
+                   2,
+                   {0x03, 1, 1, 1, 2, 2, 2, 3, 3, 3},
                    {{0, Argb(255, 1, 1, 1)}, {1, Argb(255, 2, 2, 2)}, {2, Argb(255, 3, 3, 3)}}},
         DecodeCase{"f1 wrapping subtracts the width once", 1, 1, 3, {0x82, 0x01, 40}, {{2, PetzPixel(40)}}},
-        DecodeCase{"f3 transparent surplus is lost at the row end", 3, 3, 2, {0x04, 0xC1, 10, 20, 30},
+        DecodeCase{"f3 transparent surplus is lost at the row end",
+                   3,
+                   3,
+                   2,
+                   {0x04, 0xC1, 10, 20, 30},
                    {{3, Argb(255, 30, 20, 10)}}},
         DecodeCase{"f3 0x00 is 64 transparent, 0xC0 64 opaque", 3, 64, 2, Repeat({0x00, 0xC0}, 64, {5, 6, 7}),
                    Range(64, 64, Argb(255, 7, 6, 5))},
-        DecodeCase{"f3 levels give alpha 85, 170, 255", 3, 3, 1, {0x41, 1, 2, 3, 0x81, 1, 2, 3, 0xC1, 1, 2, 3},
+        DecodeCase{"f3 levels give alpha 85, 170, 255",
+                   3,
+                   3,
+                   1,
+                   {0x41, 1, 2, 3, 0x81, 1, 2, 3, 0xC1, 1, 2, 3},
                    {{0, Argb(85, 3, 2, 1)}, {1, Argb(170, 3, 2, 1)}, {2, Argb(255, 3, 2, 1)}}},
-        DecodeCase{"data ending inside a pixel stops there", 2, 4, 1, {0x04, 1, 1, 1, 2, 2, 2, 3},
+        DecodeCase{"data ending inside a pixel stops there",
+                   2,
+                   4,
+                   1,
+                   {0x04, 1, 1, 1, 2, 2, 2, 3},
                    {{0, Argb(255, 1, 1, 1)}, {1, Argb(255, 2, 2, 2)}}},
-        DecodeCase{"data ending after a control byte stops there", 3, 4, 1, {0xC1, 9, 9, 9, 0xC2},
+        DecodeCase{"data ending after a control byte stops there",
+                   3,
+                   4,
+                   1,
+                   {0xC1, 9, 9, 9, 0xC2},
                    {{0, Argb(255, 9, 9, 9)}}},
-        DecodeCase{"pixels past the bitmap are dropped", 1, 2, 1, {0x05, 40, 41, 42, 43, 44},
+        DecodeCase{"pixels past the bitmap are dropped",
+                   1,
+                   2,
+                   1,
+                   {0x05, 40, 41, 42, 43, 44},
                    {{0, PetzPixel(40)}, {1, PetzPixel(41)}}},
         DecodeCase{"runs after the last row are ignored", 2, 1, 1, {0x81, 0x81, 0x01, 1, 2, 3}, {}},
         DecodeCase{"empty pixel data gives a transparent frame", 3, 5, 4, {}, {}},
@@ -114,7 +151,8 @@ TEST(SpriteDecode, RandomDataNeverWritesOutsideTheBitmap) {
     std::mt19937 rng(7);
     for (int round = 0; round < 300; ++round) {
         std::vector<std::uint8_t> data(rng() % 64);
-        for (auto& b : data) b = std::uint8_t(rng());
+        for (auto& b : data)
+            b = std::uint8_t(rng());
         auto frame = MakeFrame(1 + int(rng() % 3), int(rng() % 9), int(rng() % 9), data);
         TBitmap32 bitmap;
         EXPECT_TRUE(frame->DecodeTo(bitmap));
@@ -141,16 +179,21 @@ TEST(SpriteEncode, GoldenBytes) {
         {"200 transparent pixels, format 2", 2, TBitmap32(200, 1, 0), {0x80, 0xC8}},
         {"70 opaque pixels, format 3", 3, TBitmap32(70, 1, Argb(255, 3, 2, 1)),
          Repeat(Repeat({0xC0}, 64, {1, 2, 3}), 1, Repeat({0xC6}, 6, {1, 2, 3}))},
-        {"128 opaque pixels, format 2, is control 0", 2, TBitmap32(128, 1, red), Repeat({0x00}, 128, {0, 0, 0xFF})},
-        {"alpha 127 is transparent and 128 opaque in format 2", 2,
+        {"128 opaque pixels, format 2, is control 0", 2, TBitmap32(128, 1, red),
+         Repeat({0x00}, 128, {0, 0, 0xFF})},
+        {"alpha 127 is transparent and 128 opaque in format 2",
+         2,
          Row({red, Argb(127, 9, 9, 9), Argb(128, 1, 2, 3)}),
          {0x01, 0, 0, 0xFF, 0x81, 0x01, 3, 2, 1}},
-        {"format 3 levels are alpha div 85", 3,
-         Row({Argb(84, 1, 1, 1), Argb(85, 1, 2, 3), Argb(169, 1, 2, 3), Argb(170, 4, 5, 6), Argb(254, 4, 5, 6),
-              Argb(255, 7, 8, 9)}),
+        {"format 3 levels are alpha div 85",
+         3,
+         Row({Argb(84, 1, 1, 1), Argb(85, 1, 2, 3), Argb(169, 1, 2, 3), Argb(170, 4, 5, 6),
+              Argb(254, 4, 5, 6), Argb(255, 7, 8, 9)}),
          {0x01, 0x42, 3, 2, 1, 3, 2, 1, 0x82, 6, 5, 4, 6, 5, 4, 0xC1, 9, 8, 7}},
         {"runs never cross a row end", 2, TBitmap32(2, 2, 0), {0x82, 0x82}},
-        {"format 1 codes palette indexes", 1, Row({0, entry40, entry40, Argb(255, 0xFF, 0, 0xFF)}),
+        {"format 1 codes palette indexes",
+         1,
+         Row({0, entry40, entry40, Argb(255, 0xFF, 0, 0xFF)}),
          {0x81, 0x03, 40, 40, 223 /* DD346A, the nearest to magenta other than 253 */}},
     };
     for (const auto& c : cases) {
@@ -233,7 +276,8 @@ TEST(SpriteFrame, PaletteChartShowsEveryEntryAndKeepsTheFormat) {
     TBitmap32 chart;
     ASSERT_TRUE(frame->DecodeTo(chart));
     for (int r = 0; r < 16; ++r)
-        for (int c = 0; c < 16; ++c) ASSERT_EQ(chart.Pixel(c, r), PetzPixel(16 * r + c)) << r << "," << c;
+        for (int c = 0; c < 16; ++c)
+            ASSERT_EQ(chart.Pixel(c, r), PetzPixel(16 * r + c)) << r << "," << c;
 }
 
 TEST(SpriteFrame, AssignCopiesHeaderAndData) {

@@ -78,7 +78,8 @@ std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> bytes, std::size_t drop)
 }
 
 std::vector<std::uint8_t> Patched(std::vector<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
     return bytes;
 }
 

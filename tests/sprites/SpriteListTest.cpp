@@ -27,12 +27,14 @@ std::vector<std::uint8_t> Entry(const std::string& sprite, const std::string& di
 std::vector<std::uint8_t> List(std::uint32_t count, const std::vector<std::vector<std::uint8_t>>& entries) {
     ByteWriter w;
     w.u32(count);
-    for (const auto& e : entries) w.bytes(e);
+    for (const auto& e : entries)
+        w.bytes(e);
     return w.take();
 }
 
 TEST(SpriteList, ReadsAndWritesTheLayout) {
-    const auto bytes = List(2, {Entry("Dalmatian", "Spotty", 1234, 7), Entry(std::string(32, 'S'), "", 65535, 0)});
+    const auto bytes =
+        List(2, {Entry("Dalmatian", "Spotty", 1234, 7), Entry(std::string(32, 'S'), "", 65535, 0)});
     TSpriteRCdecoder decoder;
     decoder.LoadFromStream(bytes);
     ASSERT_EQ(decoder.list.Count(), 2u);
@@ -72,14 +74,16 @@ TEST(SpriteList, DamagedListsFailAndKeepTheEntriesReadBefore) {
         std::size_t kept;
     } cases[] = {
         {"no count", {1, 0}, false, 0},
-        {"ends inside the second entry", [] {
+        {"ends inside the second entry",
+         [] {
              auto b = List(2, {Entry("a", "b", 1, 0), Entry("c", "d", 2, 0)});
              b.resize(b.size() - 1);
              return b;
-         }(), false, 1},
+         }(),
+         false, 1},
         {"count of four billion", List(0xFFFFFFFFu, {Entry("a", "b", 1, 0)}), false, 1},
-        {"breed ID above 65535", List(3, {Entry("a", "b", 1, 0), Entry("c", "d", 65536, 0), Entry("e", "f", 3, 0)}),
-         true, 1},
+        {"breed ID above 65535",
+         List(3, {Entry("a", "b", 1, 0), Entry("c", "d", 65536, 0), Entry("e", "f", 3, 0)}), true, 1},
     };
     for (const auto& c : cases) {
         TSpriteRCdecoder decoder;
@@ -102,7 +106,8 @@ TEST(BreedIDText, SwapsTheBytesIntoFourHexDigits) {
     }
     EXPECT_EQ(BreedIDDisplayText(1234), "1234 (D204)");
     EXPECT_EQ(BreedIDFromHexText("d204"), 1234);
-    for (const char* bad : {"", "xyz", "12345", "-1", "D2 04"}) EXPECT_FALSE(BreedIDFromHexText(bad)) << bad;
+    for (const char* bad : {"", "xyz", "12345", "-1", "D2 04"})
+        EXPECT_FALSE(BreedIDFromHexText(bad)) << bad;
 }
 
 // Every raw-data resource 1003 of the real modules reads and writes back byte for byte.

@@ -16,7 +16,8 @@ namespace {
 using test::Argb;
 
 std::uint32_t BE32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return std::uint32_t(b[at]) << 24 | std::uint32_t(b[at + 1]) << 16 | std::uint32_t(b[at + 2]) << 8 | b[at + 3];
+    return std::uint32_t(b[at]) << 24 | std::uint32_t(b[at + 1]) << 16 | std::uint32_t(b[at + 2]) << 8 |
+           b[at + 3];
 }
 
 struct PngChunk {
@@ -27,7 +28,8 @@ struct PngChunk {
 // Splits a PNG into its chunks, checking the signature and every CRC on the way.
 std::vector<PngChunk> Chunks(const std::vector<std::uint8_t>& png) {
     static const std::uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (png.size() < 8 || std::memcmp(png.data(), signature, 8) != 0) throw std::runtime_error("no PNG signature");
+    if (png.size() < 8 || std::memcmp(png.data(), signature, 8) != 0)
+        throw std::runtime_error("no PNG signature");
     std::vector<PngChunk> out;
     std::size_t at = 8;
     while (at < png.size()) {
@@ -63,7 +65,8 @@ std::vector<std::uint32_t> Unpack(const std::vector<std::uint8_t>& zdata, int wi
 
 TBitmap32 Sample(int w, int h, std::uint32_t seed) {
     TBitmap32 b(w, h);
-    for (std::size_t i = 0; i < b.pixelCount(); ++i) b.Bits()[i] = std::uint32_t(i * 2654435761u + seed);
+    for (std::size_t i = 0; i < b.pixelCount(); ++i)
+        b.Bits()[i] = std::uint32_t(i * 2654435761u + seed);
     return b;
 }
 
@@ -87,13 +90,14 @@ TEST(SpritePng, AnimatedPngHasTheAnimationChunksInOrder) {
     const std::vector<TBitmap32> pictures = {Sample(4, 2, 1), Sample(4, 2, 2), Sample(4, 2, 3)};
     const auto chunks = Chunks(EncodeAnimatedPng(pictures, 100));
     std::string order;
-    for (const auto& c : chunks) order += c.type + " ";
+    for (const auto& c : chunks)
+        order += c.type + " ";
     EXPECT_EQ(order, "IHDR acTL fcTL IDAT fcTL fdAT fcTL fdAT IEND ");
 
     EXPECT_EQ(BE32(chunks[0].body, 0), 4u);
     EXPECT_EQ(BE32(chunks[0].body, 4), 2u);
-    EXPECT_EQ(chunks[0].body[8], 8);  // bit depth
-    EXPECT_EQ(chunks[0].body[9], 6);  // RGBA
+    EXPECT_EQ(chunks[0].body[8], 8);        // bit depth
+    EXPECT_EQ(chunks[0].body[9], 6);        // RGBA
     EXPECT_EQ(BE32(chunks[1].body, 0), 3u); // frames
     EXPECT_EQ(BE32(chunks[1].body, 4), 0u); // loops for ever
 

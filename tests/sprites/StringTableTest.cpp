@@ -18,14 +18,15 @@ std::vector<std::uint8_t> Items(const std::vector<std::u16string>& items) {
     ByteWriter w;
     for (const auto& s : items) {
         w.u16(std::uint16_t(s.size()));
-        for (char16_t c : s) w.u16(c);
+        for (char16_t c : s)
+            w.u16(c);
     }
     return w.take();
 }
 
 TEST(StringTable, LayoutCases) {
-    const std::vector<std::u16string> full = {u"", u"", u"", u"", u"", u"", u"", u"", u"",
-                                              u"Poodle", u"Poodle", u"", u"", u"", u"", u"x"};
+    const std::vector<std::u16string> full = {u"", u"",       u"",       u"", u"", u"", u"", u"",
+                                              u"", u"Poodle", u"Poodle", u"", u"", u"", u"", u"x"};
     struct Case {
         const char* what;
         std::vector<std::uint8_t> bytes;
@@ -33,22 +34,33 @@ TEST(StringTable, LayoutCases) {
         bool writesBackSame;
     } cases[] = {
         {"32 zero bytes", std::vector<std::uint8_t>(32, 0), {}, true},
-        {"names at positions 9 and 10", Items(full),
-         {"", "", "", "", "", "", "", "", "", "Poodle", "Poodle", "", "", "", "", "x"}, true},
+        {"names at positions 9 and 10",
+         Items(full),
+         {"", "", "", "", "", "", "", "", "", "Poodle", "Poodle", "", "", "", "", "x"},
+         true},
         {"ends cleanly after item 1", Items({u"ab", u"c"}), {"ab", "c"}, false},
-        {"ends inside an item's length", [] {
+        {"ends inside an item's length",
+         [] {
              auto b = Items({u"ab"});
              b.push_back(5);
              return b;
-         }(), {"ab"}, false},
-        {"ends inside an item's text", [] {
+         }(),
+         {"ab"},
+         false},
+        {"ends inside an item's text",
+         [] {
              auto b = Items({u"ab", u"long"});
              b.resize(b.size() - 1);
              return b;
-         }(), {"ab"}, false},
+         }(),
+         {"ab"},
+         false},
         {"a zero character cuts the text", Items({std::u16string(u"abc\0def", 7)}), {"abc"}, false},
-        {"UTF-16 beyond one code page is kept", Items({u"Gr\u00fc\u00dfe \u0416 \U0001F600"}),
-         {"Gr\xC3\xBC\xC3\x9F" "e \xD0\x96 \xF0\x9F\x98\x80"}, false},
+        {"UTF-16 beyond one code page is kept",
+         Items({u"Gr\u00fc\u00dfe \u0416 \U0001F600"}),
+         {"Gr\xC3\xBC\xC3\x9F"
+          "e \xD0\x96 \xF0\x9F\x98\x80"},
+         false},
         {"empty resource", {}, {}, false},
     };
     for (const auto& c : cases) {
@@ -64,8 +76,8 @@ TEST(StringTable, LayoutCases) {
 
 TEST(StringTable, WritesAllSixteenItemsWithLengthsInCodeUnits) {
     TStringtabledecoder table(63);
-    table.SetString(1001, "Caf\xC3\xA9");         // one UTF-16 unit for the accented letter
-    table.SetString(1002, "\xF0\x9F\x98\x80");    // a surrogate pair: two units
+    table.SetString(1001, "Caf\xC3\xA9");      // one UTF-16 unit for the accented letter
+    table.SetString(1002, "\xF0\x9F\x98\x80"); // a surrogate pair: two units
     std::vector<std::u16string> items(16);
     items[9] = u"Caf\u00e9";
     items[10] = u"\U0001F600";

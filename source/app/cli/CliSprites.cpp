@@ -22,10 +22,18 @@ std::string Printable(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\\': out += "\\\\"; break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char buf[8];
@@ -74,7 +82,8 @@ struct Container {
 std::vector<Container> FindContainers(const std::string& fileName) {
     std::vector<Container> out;
     if (!IsModule(fileName)) {
-        out.push_back({"\"" + fileName + "\"", FileNamePart(ToPath(fileName).stem().string()), ReadWholeFile(fileName)});
+        out.push_back({"\"" + fileName + "\"", FileNamePart(ToPath(fileName).stem().string()),
+                       ReadWholeFile(fileName)});
         return out;
     }
     auto file = OpenForCli(fileName);
@@ -115,7 +124,8 @@ int RunSprites(const CliArgs& args, CliContext& ctx) {
         dir = ToPath(opt.value("-o"));
         std::error_code ec;
         std::filesystem::create_directories(dir, ec);
-        if (!std::filesystem::is_directory(dir)) throw ECliUsage("cannot make the folder \"" + opt.value("-o") + "\"");
+        if (!std::filesystem::is_directory(dir))
+            throw ECliUsage("cannot make the folder \"" + opt.value("-o") + "\"");
     }
 
     bool damaged = false;
@@ -133,19 +143,21 @@ int RunSprites(const CliArgs& args, CliContext& ctx) {
                 << " bytes, palette " << PaletteName(palette) << "\n";
         for (std::size_t a = 0; a < decoder.AnimationCount(); ++a) {
             const auto& anim = static_cast<const TSPRAnimation&>(decoder.Animation(a));
-            ctx.out << "  animation " << a << " \"" << Printable(Cp1252ToUtf8(anim.name)) << "\": " << anim.FrameCount()
-                    << " frame(s), words " << Hex32(anim.firstWord) << " " << Hex32(anim.secondWord) << "\n";
+            ctx.out << "  animation " << a << " \"" << Printable(Cp1252ToUtf8(anim.name))
+                    << "\": " << anim.FrameCount() << " frame(s), words " << Hex32(anim.firstWord) << " "
+                    << Hex32(anim.secondWord) << "\n";
             const std::string animPrefix = c.prefix + "_" + Padded(a, 2) + "_" + FileNamePart(anim.name);
             for (std::size_t f = 0; f < anim.FrameCount(); ++f) {
                 const auto& frame = static_cast<const TSPRFrame&>(anim.Frame(f));
                 const TPoint o = frame.GetOffset();
-                ctx.out << "    frame " << f << ": offset (" << o.x << ", " << o.y << "), " << frame.GetWidth()
-                        << " x " << frame.GetHeight() << ", format " << frame.format() << ", "
-                        << frame.pixelData.size() << " bytes";
+                ctx.out << "    frame " << f << ": offset (" << o.x << ", " << o.y << "), "
+                        << frame.GetWidth() << " x " << frame.GetHeight() << ", format " << frame.format()
+                        << ", " << frame.pixelData.size() << " bytes";
                 const std::string problem = frame.DecodeProblem();
                 if (!problem.empty()) ctx.out << " (cannot decode: " << problem << ")";
                 ctx.out << "\n";
-                if (dir.empty() || !problem.empty() || frame.GetWidth() == 0 || frame.GetHeight() == 0) continue;
+                if (dir.empty() || !problem.empty() || frame.GetWidth() == 0 || frame.GetHeight() == 0)
+                    continue;
                 TBitmap32 picture;
                 frame.DecodeTo(picture);
                 WriteOrFail(dir / ToPath(animPrefix + "_" + Padded(f, 3) + ".png"), EncodePng(picture));
@@ -158,8 +170,8 @@ int RunSprites(const CliArgs& args, CliContext& ctx) {
                     ++written;
                 } catch (const std::runtime_error& e) {
                     if (dynamic_cast<const ECliUsage*>(&e)) throw;
-                    ctx.err << "ballforge-cli sprites: animation " << a << " of " << c.label << ": " << e.what()
-                            << "\n";
+                    ctx.err << "ballforge-cli sprites: animation " << a << " of " << c.label << ": "
+                            << e.what() << "\n";
                 }
             }
         }
@@ -190,8 +202,10 @@ int RunBreed(const CliArgs& args, CliContext& ctx) {
         if (newID < 0 || newID > 65535) throw ECliUsage("the breed ID must be a number from 0 to 65535");
     }
 
-    tresourcenode* listLeaf = FindLeaf(*file, SpriteListResourceType, SpriteListResourceName, BreedResourceLanguage);
-    tresourcenode* stringsLeaf = FindLeaf(*file, BreedStringsResourceType, BreedStringsTable, BreedResourceLanguage);
+    tresourcenode* listLeaf =
+        FindLeaf(*file, SpriteListResourceType, SpriteListResourceName, BreedResourceLanguage);
+    tresourcenode* stringsLeaf =
+        FindLeaf(*file, BreedStringsResourceType, BreedStringsTable, BreedResourceLanguage);
 
     TStringtabledecoder strings(BreedStringsTable);
     if (stringsLeaf) strings.LoadFromStream(stringsLeaf->data);
@@ -216,8 +230,9 @@ int RunBreed(const CliArgs& args, CliContext& ctx) {
         }
         if (setName) {
             if (!stringsLeaf)
-                throw ECliUsage("There is a problem with the breed which prevents it from being saved: The string "
-                                "list section is missing or corrupt!");
+                throw ECliUsage(
+                    "There is a problem with the breed which prevents it from being saved: The string "
+                    "list section is missing or corrupt!");
             strings.SetString(BreedNameStringID, opt.value("--set-name"));
             stringsLeaf->data = strings.SaveToBytes();
             stringsLeaf->changed = true;
@@ -235,12 +250,13 @@ int RunBreed(const CliArgs& args, CliContext& ctx) {
     if (!listLeaf) {
         ctx.out << "Sprite list: none (raw data 1003, language 1033)\n";
     } else {
-        ctx.out << "Sprite list: " << list.list.Count() << " entr" << (list.list.Count() == 1 ? "y" : "ies") << "\n";
+        ctx.out << "Sprite list: " << list.list.Count() << " entr" << (list.list.Count() == 1 ? "y" : "ies")
+                << "\n";
         for (std::size_t i = 0; i < list.list.Count(); ++i) {
             const TSpriteRC& e = list.list.Item(i);
             ctx.out << "  " << i << ": sprite \"" << Printable(Cp1252ToUtf8(e.spriteName)) << "\", display \""
-                    << Printable(Cp1252ToUtf8(e.displayName)) << "\", breed ID " << BreedIDDisplayText(e.breedID)
-                    << ", tag " << e.tag << "\n";
+                    << Printable(Cp1252ToUtf8(e.displayName)) << "\", breed ID "
+                    << BreedIDDisplayText(e.breedID) << ", tag " << e.tag << "\n";
         }
         if (!listProblem.empty()) {
             ctx.err << "ballforge-cli breed: the sprite list is damaged: " << listProblem << "\n";
