@@ -288,10 +288,14 @@ static void CheckRoundTrip(const std::string& source) {
                 allow(s.pointerToRawData + (oldInfo.dataDirectoryVA[6] - s.virtualAddress), oldInfo.dataDirectorySize[6] * 28);
     }
     for (std::size_t i = 0; i < oldRes.pointerToRawData; ++i)
-        if (!mayChange.count(i)) ASSERT_EQ(before[i], after[i]) << "head byte " << i;
+        if (!mayChange.count(i)) {
+            ASSERT_EQ(before[i], after[i]) << "head byte " << i;
+        }
     const std::size_t oldEnd = oldRes.pointerToRawData + oldRes.sizeOfRawData;
     for (std::size_t i = oldEnd; i < before.size(); ++i)
-        if (!mayChange.count(i)) ASSERT_EQ(before[i], after[std::size_t(std::int64_t(i) + dF)]) << "tail byte " << i;
+        if (!mayChange.count(i)) {
+            ASSERT_EQ(before[i], after[std::size_t(std::int64_t(i) + dF)]) << "tail byte " << i;
+        }
 
     // An independent reader agrees on the checksum and the resources.
     if (std::filesystem::exists("/usr/bin/python3") &&
@@ -391,7 +395,9 @@ TEST(PEGrowShrink, FollowingSectionsDebugDataAndCertificatesMove) {
             }
         }
         const std::size_t sig = Get32(original, 0x3C);
-        if (Get32(original, sig + 12)) EXPECT_EQ(Get32(grown, sig + 12), Get32(original, sig + 12) + dF);
+        if (Get32(original, sig + 12)) {
+            EXPECT_EQ(Get32(grown, sig + 12), Get32(original, sig + 12) + dF);
+        }
 
         // Deleting the resource shrinks the file back by exactly the same amount.
         TDLLresfile again(file);
@@ -491,7 +497,8 @@ TEST(PEDamaged, EveryDamagedModuleGivesTheClearError) {
 // subdirectory is refused, and data entries outside the file are refused too.
 TEST(PEDamaged, SharedSubdirectoriesAndDataOutsideTheFileAreRefused) {
     const auto good = ReadBytes(Fixture("rsrc-reloc-512.dll"));
-    const auto& rs = ResourceSection(ReadPEInfo(good));
+    const TPEInfo info = ReadPEInfo(good);
+    const auto& rs = ResourceSection(info);
     const std::size_t R = rs.pointerToRawData;
     TempDir dir;
     {
