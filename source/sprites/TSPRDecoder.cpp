@@ -9,8 +9,14 @@ namespace ballforge {
 
 namespace {
 
+// Raised with a description of where the container broke; callers see it as an EReadError.
+class EContainerDamaged : public EReadError {
+public:
+    explicit EContainerDamaged(const std::string& what) : EReadError("Sprite container damaged: " + what) {}
+};
+
 [[noreturn]] void Fail(const std::string& what) {
-    throw EReadError("Sprite container damaged: " + what);
+    throw EContainerDamaged(what);
 }
 
 } // namespace
@@ -53,10 +59,10 @@ void TSPRDecoder::LoadFromStream(ByteReader& stream) {
                 const auto bytes = stream.take(size - 4);
                 added[f]->pixelData.assign(bytes.begin(), bytes.end());
             }
-        } catch (const EReadError& e) {
-            const std::string text = e.what();
-            if (text.rfind("Sprite container damaged", 0) == 0) throw;
-            Fail(where + " runs past the end");
+        } catch (const EContainerDamaged&) {
+            throw;
+        } catch (const EReadError&) {
+            Fail(where + " runs past the end"); // a plain short read: say where it happened
         }
     }
 }

@@ -61,6 +61,11 @@ TEST(StringTable, LayoutCases) {
          {"Gr\xC3\xBC\xC3\x9F"
           "e \xD0\x96 \xF0\x9F\x98\x80"},
          false},
+        {"a lone surrogate survives the round trip",
+         Items({u"", std::u16string(1, char16_t(0xD800)) + u"x", u"", u"", u"", u"", u"", u"", u"", u"", u"",
+                u"", u"", u"", u"", u""}),
+         {"", "\xED\xA0\x80x"},
+         true},
         {"empty resource", {}, {}, false},
     };
     for (const auto& c : cases) {
