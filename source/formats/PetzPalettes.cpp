@@ -36,58 +36,104 @@ int Blue(std::uint32_t entry) {
     return int((entry >> 16) & 0xFF);
 }
 
-// The palette split into channels, so that the distance loop below vectorises.
-struct SplitPalette {
-    alignas(32) std::int32_t r[256];
-    alignas(32) std::int32_t g[256];
-    alignas(32) std::int32_t b[256];
-    explicit SplitPalette(const TPetzPalette& palette) {
-        for (std::size_t i = 0; i < 256; ++i) {
-            r[i] = Red(palette[i]);
-            g[i] = Green(palette[i]);
-            b[i] = Blue(palette[i]);
+// The nearest-entry search of a reduction, made fast without changing its answers. Colour space is
+// cut into 8 x 8 x 8 cells; for each cell that a picture reaches, the entries that could be nearest
+// to some colour inside it are listed once: every entry whose smallest possible distance to the cell
+// is at most the smallest of the entries' largest distances to it. Every entry at the least distance
+// from a colour in the cell is in that list, so taking the first smallest distance from the list, kept
+// in index order, gives the same index as the plain search from first to last.
+class SearchPalette {
+public:
+    SearchPalette(const TPetzPalette& palette, int first, int last, int excluded)
+        : cellStart_(kCells, -1), cellCount_(kCells, 0) {
+        for (int i = std::max(first, 0); i <= std::min(last, 255); ++i) {
+            if (i == excluded) continue;
+            index_[count_] = i;
+            r_[count_] = Red(palette[std::size_t(i)]);
+            g_[count_] = Green(palette[std::size_t(i)]);
+            b_[count_] = Blue(palette[std::size_t(i)]);
+            ++count_;
         }
     }
+
+    /// The nearest entry's index; 0 when there is nothing to choose from.
+    int Nearest(int r, int g, int b) {
+        if (count_ == 0) return 0;
+        const std::size_t cell =
+            std::size_t((r >> kShift) << (2 * kBits) | (g >> kShift) << kBits | (b >> kShift));
+        if (cellStart_[cell] < 0) BuildCell(cell, r & ~(kSide - 1), g & ~(kSide - 1), b & ~(kSide - 1));
+        const std::uint8_t* candidate = pool_.data() + cellStart_[cell];
+        const std::uint8_t* end = candidate + cellCount_[cell];
+        int best = 0, bound = INT_MAX;
+        for (; candidate != end; ++candidate) {
+            const int e = *candidate;
+            const int dr = r - r_[e], dg = g - g_[e], db = b - b_[e];
+            const int d = dr * dr + dg * dg + db * db;
+            if (d < bound) {
+                bound = d;
+                best = index_[e];
+            }
+        }
+        return best;
+    }
+
+private:
+    static constexpr int kBits = 5, kShift = 8 - kBits, kSide = 1 << kShift, kCells = 1 << (3 * kBits);
+
+    // Squared distance from v to the nearest and to the farthest value of [lo, lo + kSide - 1].
+    static int Near(int v, int lo) {
+        const int hi = lo + kSide - 1;
+        return v < lo ? (lo - v) * (lo - v) : v > hi ? (v - hi) * (v - hi) : 0;
+    }
+    static int Far(int v, int lo) {
+        const int hi = lo + kSide - 1;
+        return std::max((v - lo) * (v - lo), (hi - v) * (hi - v));
+    }
+
+    void BuildCell(std::size_t cell, int rLo, int gLo, int bLo) {
+        int limit = INT_MAX;
+        for (int e = 0; e < count_; ++e)
+            limit = std::min(limit, Far(r_[e], rLo) + Far(g_[e], gLo) + Far(b_[e], bLo));
+        cellStart_[cell] = std::int32_t(pool_.size());
+        for (int e = 0; e < count_; ++e)
+            if (Near(r_[e], rLo) + Near(g_[e], gLo) + Near(b_[e], bLo) <= limit)
+                pool_.push_back(std::uint8_t(e));
+        cellCount_[cell] = std::uint16_t(pool_.size() - std::size_t(cellStart_[cell]));
+    }
+
+    int count_ = 0;
+    int index_[256];
+    int r_[256], g_[256], b_[256];
+    std::vector<std::int32_t> cellStart_;  // into pool_, -1 until the cell is first used
+    std::vector<std::uint16_t> cellCount_; // 1 to 256 candidates
+    std::vector<std::uint8_t> pool_;       // positions into the arrays above, in index order
 };
 
-// Every distance is computed, then the first smallest one wins: the same index as a search that
-// keeps the lowest index on ties and stops at the first exact match, since no distance is below 0
-// and none reaches INT_MAX (the largest is 3 * 255 * 255).
-int NearestIndex(int r, int g, int b, const SplitPalette& p, int first, int last, int excluded) {
-    first = std::max(first, 0);
-    last = std::min(last, 255);
-    alignas(32) std::int32_t dist[256];
-    for (int i = 0; i < 256; ++i) {
-        const std::int32_t dr = r - p.r[i], dg = g - p.g[i], db = b - p.b[i];
-        dist[i] = dr * dr + dg * dg + db * db;
-    }
-    for (int i = 0; i < first; ++i)
-        dist[i] = INT_MAX;
-    for (int i = last + 1; i < 256; ++i)
-        dist[i] = INT_MAX;
-    if (excluded >= 0 && excluded < 256) dist[excluded] = INT_MAX;
-    std::int32_t smallest = INT_MAX;
-    for (int i = 0; i < 256; ++i)
-        smallest = std::min(smallest, dist[i]);
-    if (smallest == INT_MAX) return 0; // empty range
-    int best = 0;
-    while (dist[best] != smallest)
-        ++best;
-    return best;
-}
-
+// The search as the reduction defines it: the lowest index at the least distance.
 TNearestColour Nearest(int r, int g, int b, const TPetzPalette& palette, int first, int last, int excluded) {
-    const int best = NearestIndex(r, g, b, SplitPalette(palette), first, last, excluded);
+    int best = 0;
+    int bound = INT_MAX;
+    for (int i = std::max(first, 0); i <= std::min(last, 255); ++i) {
+        if (i == excluded) continue;
+        const std::uint32_t e = palette[std::size_t(i)];
+        const int dr = r - Red(e), dg = g - Green(e), db = b - Blue(e);
+        const int d = dr * dr + dg * dg + db * db;
+        if (d < bound) {
+            bound = d;
+            best = i;
+            if (d == 0) break;
+        }
+    }
     const std::uint32_t e = palette[std::size_t(best)];
     return {best, r - Red(e), g - Green(e), b - Blue(e)};
 }
 
 // channel + error * weight / 16, rounded to nearest with halves to even, then clamped to a byte.
 // Done in integers so the result never depends on floating-point rounding.
-int Diffuse(int channel, int error, int weight) {
+inline int Diffuse(int channel, int error, int weight) {
     const int v = channel * 16 + error * weight;
-    int q = v >= 0 ? v / 16 : -((-v + 15) / 16); // floor division
-    const int r = v - q * 16;                    // 0..15
+    int q = v >> 4;       // floor division (C++20 defines >> on negative values as arithmetic)
+    const int r = v & 15; // 0..15
     if (r > 8 || (r == 8 && (q & 1))) ++q;
     return std::clamp(q, 0, 255);
 }
@@ -140,11 +186,7 @@ void ReduceToPalette(const TBitmap32& source, TBitmap8& target, const TPetzPalet
         work[i] = {std::int16_t((p >> 16) & 0xFF), std::int16_t((p >> 8) & 0xFF), std::int16_t(p & 0xFF)};
     }
 
-    const SplitPalette split(palette);
-    // Flat areas repeat colours; a small exact cache saves most of the palette searches.
-    constexpr std::size_t kCacheSize = 4096;
-    std::vector<std::uint32_t> cacheKey(kCacheSize, 0xFFFFFFFFu);
-    std::vector<std::uint8_t> cacheIndex(kCacheSize);
+    SearchPalette search(palette, first, last, transparentIndex);
 
     for (int y = 0; y < h; ++y) {
         const std::uint32_t* src = source.ScanLine(y);
@@ -157,17 +199,7 @@ void ReduceToPalette(const TBitmap32& source, TBitmap8& target, const TPetzPalet
                 continue;
             }
             const RGB c = row[x];
-            const std::uint32_t key =
-                (std::uint32_t(c.r) << 16) | (std::uint32_t(c.g) << 8) | std::uint32_t(c.b);
-            const std::size_t slot = (key * 2654435761u) >> 20 & (kCacheSize - 1);
-            int index;
-            if (cacheKey[slot] == key) {
-                index = cacheIndex[slot];
-            } else {
-                index = NearestIndex(c.r, c.g, c.b, split, first, last, transparentIndex);
-                cacheKey[slot] = key;
-                cacheIndex[slot] = std::uint8_t(index);
-            }
+            const int index = search.Nearest(c.r, c.g, c.b);
             dst[x] = std::uint8_t(index);
             const std::uint32_t e = palette[std::size_t(index)];
             const int er = c.r - Red(e), eg = c.g - Green(e), eb = c.b - Blue(e);
