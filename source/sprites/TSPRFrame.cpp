@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 
 namespace ballforge {
@@ -121,9 +122,11 @@ std::vector<std::uint8_t> EncodeRuns(const TBitmap32& bitmap, const TBitmap8* in
     constexpr int longest = Format == 3 ? 64 : 128;
     constexpr std::size_t bytesPerPixel = Format == 1 ? 1 : 3;
     const int width = bitmap.width(), height = bitmap.height();
-    // Worst case: every pixel its own run, a control byte and its data.
-    std::vector<std::uint8_t> out(std::size_t(width) * std::size_t(height) * (bytesPerPixel + 1));
-    std::uint8_t* w = out.data();
+    // Worst case: every pixel its own run, a control byte and its data. The scratch buffer is left
+    // uninitialised (zeroing it would cost as much as the encoding) and only its used part is kept.
+    const std::size_t worst = std::size_t(width) * std::size_t(height) * (bytesPerPixel + 1);
+    const auto scratch = std::make_unique_for_overwrite<std::uint8_t[]>(worst);
+    std::uint8_t* w = scratch.get();
     for (int y = 0; y < height; ++y) {
         const std::uint32_t* row = bitmap.ScanLine(y);
         const std::uint8_t* irow = indexed ? indexed->ScanLine(y) : nullptr;
@@ -155,8 +158,7 @@ std::vector<std::uint8_t> EncodeRuns(const TBitmap32& bitmap, const TBitmap8* in
             x += n;
         }
     }
-    out.resize(std::size_t(w - out.data()));
-    return out;
+    return std::vector<std::uint8_t>(scratch.get(), w);
 }
 
 } // namespace
