@@ -3,6 +3,8 @@
 #include "documents/FileUtils.h"
 #include "documents/TDLLresfile.h"
 #include "documents/TFlatresfile.h"
+#include "formats/TBabyresfile.h"
+#include "formats/TPetresfile.h"
 
 #include <fstream>
 
@@ -28,10 +30,14 @@ TContainerKind ContainerKindFor(const std::string& fileName) {
 
 std::unique_ptr<Tresourcefile> CreateContainer(TContainerKind kind, const std::string& fileName) {
     switch (kind) {
-    case TContainerKind::DLL: return std::make_unique<TDLLresfile>(fileName);
+    case TContainerKind::DLL:
+        return std::make_unique<TDLLresfile>(fileName);
     case TContainerKind::Pet:
+        return std::make_unique<TPetresfile>(fileName);
     case TContainerKind::Baby:
-    case TContainerKind::Flat: break;
+        return std::make_unique<TBabyresfile>(fileName);
+    case TContainerKind::Flat:
+        break;
     }
     return std::make_unique<TFlatresfile>(fileName);
 }
