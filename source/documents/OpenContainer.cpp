@@ -30,14 +30,10 @@ TContainerKind ContainerKindFor(const std::string& fileName) {
 
 std::unique_ptr<Tresourcefile> CreateContainer(TContainerKind kind, const std::string& fileName) {
     switch (kind) {
-    case TContainerKind::DLL:
-        return std::make_unique<TDLLresfile>(fileName);
-    case TContainerKind::Pet:
-        return std::make_unique<TPetresfile>(fileName);
-    case TContainerKind::Baby:
-        return std::make_unique<TBabyresfile>(fileName);
-    case TContainerKind::Flat:
-        break;
+    case TContainerKind::DLL: return std::make_unique<TDLLresfile>(fileName);
+    case TContainerKind::Pet: return std::make_unique<TPetresfile>(fileName);
+    case TContainerKind::Baby: return std::make_unique<TBabyresfile>(fileName);
+    case TContainerKind::Flat: break;
     }
     return std::make_unique<TFlatresfile>(fileName);
 }
