@@ -6,21 +6,6 @@
 
 namespace ballforge {
 
-namespace {
-template <std::size_t N> TSeparator Bytes(const char (&text)[N]) {
-    // The literal's own terminating zero is part of every separator.
-    return TSeparator(reinterpret_cast<const std::uint8_t*>(text), N);
-}
-} // namespace
-
-const TSeparator kPetMarkerA = Bytes("p.f.magicpetzIII");
-const TSeparator kPetMarkerB = Bytes("PfMaGiCpEtZIII");
-const TSeparator kPetMarkerC = Bytes("PFMAGICPETZIII");
-const TSeparator kBabyMarker1 = Bytes("pfmagic1");
-const TSeparator kBabyMarker2 = Bytes("pfmagic2");
-const TSeparator kBabyMarker3 = Bytes("pfmagic3");
-const TSeparator kZeroSeparator = Bytes("");
-
 bool CopyUntilSeparator(ByteReader& source, std::vector<std::uint8_t>& target, TSeparator separator) {
     const auto all = source.bytes();
     const std::size_t start = source.position();

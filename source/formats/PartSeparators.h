@@ -3,6 +3,8 @@
 #include "documents/ByteReader.h"
 #include "documents/ByteWriter.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -12,13 +14,31 @@ namespace ballforge {
 /// A separator's exact bytes, its final zero byte included.
 using TSeparator = std::span<const std::uint8_t>;
 
-extern const TSeparator kPetMarkerA;    // "p.f.magicpetzIII\0"
-extern const TSeparator kPetMarkerB;    // "PfMaGiCpEtZIII\0"
-extern const TSeparator kPetMarkerC;    // "PFMAGICPETZIII\0"
-extern const TSeparator kBabyMarker1;   // "pfmagic1\0"
-extern const TSeparator kBabyMarker2;   // "pfmagic2\0"
-extern const TSeparator kBabyMarker3;   // "pfmagic3\0"
-extern const TSeparator kZeroSeparator; // a single zero byte
+namespace separator_detail {
+template <std::size_t N> constexpr std::array<std::uint8_t, N> Bytes(const char (&text)[N]) {
+    // The literal's own terminating zero is part of every separator.
+    std::array<std::uint8_t, N> bytes{};
+    for (std::size_t i = 0; i < N; ++i)
+        bytes[i] = static_cast<std::uint8_t>(text[i]);
+    return bytes;
+}
+inline constexpr auto kPetA = Bytes("p.f.magicpetzIII");
+inline constexpr auto kPetB = Bytes("PfMaGiCpEtZIII");
+inline constexpr auto kPetC = Bytes("PFMAGICPETZIII");
+inline constexpr auto kBaby1 = Bytes("pfmagic1");
+inline constexpr auto kBaby2 = Bytes("pfmagic2");
+inline constexpr auto kBaby3 = Bytes("pfmagic3");
+inline constexpr auto kZero = Bytes("");
+} // namespace separator_detail
+
+// Constant-initialized, so the file layouts built from them are ready before any other static code runs.
+inline constexpr TSeparator kPetMarkerA{separator_detail::kPetA};    // "p.f.magicpetzIII\0"
+inline constexpr TSeparator kPetMarkerB{separator_detail::kPetB};    // "PfMaGiCpEtZIII\0"
+inline constexpr TSeparator kPetMarkerC{separator_detail::kPetC};    // "PFMAGICPETZIII\0"
+inline constexpr TSeparator kBabyMarker1{separator_detail::kBaby1};  // "pfmagic1\0"
+inline constexpr TSeparator kBabyMarker2{separator_detail::kBaby2};  // "pfmagic2\0"
+inline constexpr TSeparator kBabyMarker3{separator_detail::kBaby3};  // "pfmagic3\0"
+inline constexpr TSeparator kZeroSeparator{separator_detail::kZero}; // a single zero byte
 
 /// Copies the bytes from the reader's position up to the next separator into target and moves past the
 /// separator. The separator is never accepted at the first byte, so a part is at least one byte long.

@@ -184,14 +184,21 @@ void TPartDecoder::ListFiles(int, std::vector<TPFSFile>& list) {
 void TPartDecoder::CheckReadsBack(std::span<const std::uint8_t> bytes) const {
     // The plain splitter of the same layout: the family tree needs no second reading.
     TPartDecoder checker(layout_);
-    checker.LoadFromStream(bytes, true);
-    for (std::size_t i = 0; i < PartCount(); ++i) {
+    std::string failed;
+    try {
+        checker.LoadFromStream(bytes, true);
+    } catch (const EDamagedfile&) {
+        failed = "the parts"; // shifted parts no longer match the checksums
+    }
+    for (std::size_t i = 0; i < PartCount() && failed.empty(); ++i) {
         const TPartNode& part = Part(i);
         const TPartNode* back = checker.FindPart(part.name);
-        if (!back || back->data != part.data)
-            throw eerrormessage("The part \"" + part.name +
-                                "\" would not read back as it is (it is empty or contains its separator)");
+        if (!back || back->data != part.data) failed = "the part \"" + part.name + "\"";
     }
+    if (!failed.empty())
+        throw eerrormessage(
+            "The file would not read back as it is: " + failed +
+            " would come out cut or shifted (an empty part, or one that contains its separator)");
 }
 
 std::string StripPFSName(const std::string& name) {

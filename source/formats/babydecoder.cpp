@@ -3,7 +3,7 @@
 namespace ballforge {
 
 namespace {
-const TPartLayout kBabyLayout{
+constexpr TPartLayout kBabyLayout{
     kBabyHeaderSize,
     false,
     kBabyMarker1,

@@ -7,7 +7,7 @@
 namespace ballforge {
 
 namespace {
-const TPartLayout kPetLayout{
+constexpr TPartLayout kPetLayout{
     kPetHeaderSize,
     true,
     kPetMarkerA,

@@ -1,5 +1,5 @@
 // Family trees, owner records and the stream helpers.
-#include "PetTestWriter.h"
+#include "formats/PetTestWriter.h"
 
 #include "formats/StreamHelpers.h"
 #include "formats/TOfflineAncestryInfo.h"

@@ -1,6 +1,6 @@
 // The pet and baby containers: their trees, saving, and the real files.
-#include "PetTestWriter.h"
 #include "TestSupport.h"
+#include "formats/PetTestWriter.h"
 
 #include "documents/FileUtils.h"
 #include "documents/OpenContainer.h"

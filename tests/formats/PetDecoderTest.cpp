@@ -1,5 +1,5 @@
 // The pet and baby decoders: separators, layouts, checksums, accessors and the file-like interface.
-#include "PetTestWriter.h"
+#include "formats/PetTestWriter.h"
 
 #include "formats/EDamagedfile.h"
 #include "formats/PartSeparators.h"

@@ -1,4 +1,4 @@
-#include "PetTestWriter.h"
+#include "formats/PetTestWriter.h"
 
 #include <algorithm>
 #include <stdexcept>

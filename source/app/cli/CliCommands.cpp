@@ -4,10 +4,12 @@
 namespace ballforge {
 
 extern const CliCommand cmdLs, cmdExtract, cmdReplace, cmdDelete, cmdRewrite;
+extern const CliCommand cmdPet;
 
 const std::vector<const CliCommand*>& CliCommandTable() {
     static const std::vector<const CliCommand*> table = {
         &cmdLs, &cmdExtract, &cmdReplace, &cmdDelete, &cmdRewrite,
+        &cmdPet,
     };
     return table;
 }
