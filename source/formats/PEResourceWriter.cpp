@@ -32,21 +32,28 @@ constexpr std::uint32_t kDataDirectories = kOptional + 96;
 constexpr std::uint32_t kSectionTable = 248; // PE32 with the standard 224-byte optional header
 constexpr std::uint32_t kSectionSize = 40;
 constexpr std::uint32_t kSecVirtualSize = 8, kSecVirtualAddress = 12, kSecSizeOfRawData = 16,
-                        kSecPointerToRawData = 20, kSecPointerToRelocations = 24, kSecPointerToLinenumbers = 28;
+                        kSecPointerToRawData = 20, kSecPointerToRelocations = 24,
+                        kSecPointerToLinenumbers = 28;
 constexpr int kDirResource = 2, kDirCertificate = 4, kDirDebug = 6;
 constexpr std::uint32_t kDebugEntrySize = 28;
 constexpr int kMaxDepth = 8; // real modules nest three deep
 constexpr std::uint16_t kPE32Magic = 0x10B, kPE32PlusMagic = 0x20B;
 
-std::uint64_t Align(std::uint64_t x, std::uint64_t a) { return a <= 1 ? x : (x + a - 1) / a * a; }
-bool IsPowerOfTwo(std::uint32_t v) { return v && !(v & (v - 1)); }
+std::uint64_t Align(std::uint64_t x, std::uint64_t a) {
+    return a <= 1 ? x : (x + a - 1) / a * a;
+}
+bool IsPowerOfTwo(std::uint32_t v) {
+    return v && !(v & (v - 1));
+}
 
 std::uint32_t Get32(const std::vector<std::uint8_t>& b, std::uint64_t off) {
     std::uint32_t v;
     std::memcpy(&v, b.data() + off, 4);
     return v;
 }
-void Put32(std::vector<std::uint8_t>& b, std::uint64_t off, std::uint32_t v) { std::memcpy(b.data() + off, &v, 4); }
+void Put32(std::vector<std::uint8_t>& b, std::uint64_t off, std::uint32_t v) {
+    std::memcpy(b.data() + off, &v, 4);
+}
 
 /// Where the headers stand in an image; reading it validates everything used later.
 struct TPELayout {
@@ -70,14 +77,17 @@ TPELayout ReadLayout(const std::vector<std::uint8_t>& image) {
     const std::uint16_t magic = r.peek<std::uint16_t>(l.sig + kMagic);
     if (magic == kPE32PlusMagic) throw EReadError("64-bit (PE32+) modules are not supported");
     if (magic != kPE32Magic) throw EReadError("unknown optional header");
-    if (r.peek<std::uint16_t>(l.sig + kSizeOfOptionalHeader) != 224) throw EReadError("unusual optional header size");
+    if (r.peek<std::uint16_t>(l.sig + kSizeOfOptionalHeader) != 224)
+        throw EReadError("unusual optional header size");
     l.sections = l.sig + kSectionTable;
     l.sectionCount = r.peek<std::uint16_t>(l.sig + kNumberOfSections);
-    if (!r.canRead(l.sections, std::uint64_t(kSectionSize) * l.sectionCount)) throw EReadError("section table outside the file");
+    if (!r.canRead(l.sections, std::uint64_t(kSectionSize) * l.sectionCount))
+        throw EReadError("section table outside the file");
     l.dirCount = std::min<std::uint32_t>(16, r.peek<std::uint32_t>(l.sig + kNumberOfRvaAndSizes));
     l.fileAlignment = r.peek<std::uint32_t>(l.sig + kFileAlignment);
     l.sectionAlignment = r.peek<std::uint32_t>(l.sig + kSectionAlignment);
-    if (!IsPowerOfTwo(l.fileAlignment) || !IsPowerOfTwo(l.sectionAlignment)) throw EReadError("bad alignment");
+    if (!IsPowerOfTwo(l.fileAlignment) || !IsPowerOfTwo(l.sectionAlignment))
+        throw EReadError("bad alignment");
     return l;
 }
 
@@ -91,7 +101,9 @@ struct TResUpdate {
     std::unique_ptr<TResItem> root;
 };
 
-void TResUpdateDeleter::operator()(TResUpdate* update) const { delete update; }
+void TResUpdateDeleter::operator()(TResUpdate* update) const {
+    delete update;
+}
 
 namespace {
 
@@ -101,12 +113,13 @@ struct TSectionView {
 
 TSectionView SectionAt(const std::vector<std::uint8_t>& image, const TPELayout& l, std::uint32_t i) {
     const auto s = l.sec(i);
-    return {Get32(image, s + kSecVirtualAddress), Get32(image, s + kSecVirtualSize), Get32(image, s + kSecSizeOfRawData),
-            Get32(image, s + kSecPointerToRawData)};
+    return {Get32(image, s + kSecVirtualAddress), Get32(image, s + kSecVirtualSize),
+            Get32(image, s + kSecSizeOfRawData), Get32(image, s + kSecPointerToRawData)};
 }
 
 /// Address to file offset through the section table; false when the address is in no section's file data.
-bool RvaToOffset(const std::vector<std::uint8_t>& image, const TPELayout& l, std::uint32_t rva, std::uint64_t& offset) {
+bool RvaToOffset(const std::vector<std::uint8_t>& image, const TPELayout& l, std::uint32_t rva,
+                 std::uint64_t& offset) {
     for (std::uint32_t i = 0; i < l.sectionCount; ++i) {
         const auto s = SectionAt(image, l, i);
         if (rva >= s.va && std::uint64_t(rva) - s.va < s.rawSize) {
@@ -120,14 +133,16 @@ bool RvaToOffset(const std::vector<std::uint8_t>& image, const TPELayout& l, std
 /// Reads the directory tree from the resource section with every bound checked.
 class TDirectoryReader {
 public:
-    TDirectoryReader(const std::vector<std::uint8_t>& image, const TPELayout& layout, std::uint32_t resSection)
+    TDirectoryReader(const std::vector<std::uint8_t>& image, const TPELayout& layout,
+                     std::uint32_t resSection)
         : image_(image), layout_(layout) {
         const auto s = SectionAt(image, layout, resSection);
         sectionVA_ = s.va;
         sectionPtr_ = s.rawPtr;
         const std::uint64_t end = std::min<std::uint64_t>(image.size(), std::uint64_t(s.rawPtr) + s.rawSize);
         if (s.rawPtr > image.size()) throw EReadError("resource section outside the file");
-        section_ = ByteReader(std::span<const std::uint8_t>(image).subspan(s.rawPtr, std::size_t(end - s.rawPtr)));
+        section_ =
+            ByteReader(std::span<const std::uint8_t>(image).subspan(s.rawPtr, std::size_t(end - s.rawPtr)));
     }
 
     std::unique_ptr<TResItem> ReadRoot() { return ReadDirectory(0, 0); }
@@ -173,8 +188,10 @@ private:
                 numberedItems.push_back(std::move(child));
             }
         }
-        for (auto& c : namedItems) dir->children.push_back(std::move(c));
-        for (auto& c : numberedItems) dir->children.push_back(std::move(c));
+        for (auto& c : namedItems)
+            dir->children.push_back(std::move(c));
+        for (auto& c : numberedItems)
+            dir->children.push_back(std::move(c));
         return dir;
     }
 
@@ -264,7 +281,8 @@ TResItem* FindLeaf(TResItem& parent, std::int32_t language) {
 // The 8-bit form of a name, for ordering named entries.
 std::string EightBit(const std::u16string& name) {
     std::string out;
-    for (char16_t u : name) out += u < 0x100 ? char(u) : '?';
+    for (char16_t u : name)
+        out += u < 0x100 ? char(u) : '?';
     return out;
 }
 
@@ -276,12 +294,15 @@ TResItem* InsertDir(TResItem& parent, const TKey& key) {
     if (key.named) {
         dir->name = key.name;
         const std::string mine = EightBit(key.name);
-        while (at < kids.size() && kids[at]->isNamed() && EightBit(kids[at]->name) < mine) ++at;
+        while (at < kids.size() && kids[at]->isNamed() && EightBit(kids[at]->name) < mine)
+            ++at;
         ++parent.namedCount;
     } else {
         dir->id = key.id;
-        while (at < kids.size() && kids[at]->isNamed()) ++at;
-        while (at < kids.size() && kids[at]->id < key.id) ++at;
+        while (at < kids.size() && kids[at]->isNamed())
+            ++at;
+        while (at < kids.size() && kids[at]->id < key.id)
+            ++at;
         ++parent.numberedCount;
     }
     kids.insert(kids.begin() + long(at), std::move(dir));
@@ -293,7 +314,8 @@ TResItem* InsertLeaf(TResItem& parent, std::int32_t language) {
     leaf->id = language;
     auto& kids = parent.children;
     std::size_t at = 0;
-    while (at < kids.size() && kids[at]->id < language) ++at;
+    while (at < kids.size() && kids[at]->id < language)
+        ++at;
     ++parent.numberedCount;
     kids.insert(kids.begin() + long(at), std::move(leaf));
     return kids[at].get();
@@ -359,10 +381,14 @@ bool Update(TResUpdate& u, const TResourceIDRec& type, const TResourceIDRec& nam
 
 std::span<const std::uint8_t> LeafBytes(const std::vector<std::uint8_t>& image, const TResItem& leaf) {
     switch (leaf.source) {
-    case TResItem::Source::File: return std::span<const std::uint8_t>(image).subspan(std::size_t(leaf.fileOffset), leaf.size);
-    case TResItem::Source::Owned: return leaf.owned;
-    case TResItem::Source::Borrowed: return leaf.borrowed;
-    case TResItem::Source::None: break;
+    case TResItem::Source::File:
+        return std::span<const std::uint8_t>(image).subspan(std::size_t(leaf.fileOffset), leaf.size);
+    case TResItem::Source::Owned:
+        return leaf.owned;
+    case TResItem::Source::Borrowed:
+        return leaf.borrowed;
+    case TResItem::Source::None:
+        break;
     }
     return {};
 }
@@ -393,7 +419,8 @@ void Measure(const TResItem& item, TSectionPlan& plan) {
 class TDirectoryWriter {
 public:
     TDirectoryWriter(const TSectionPlan& plan, std::uint32_t sectionVA)
-        : buf_(std::size_t(plan.dataStart()), 0), strPos_(plan.dirBytes), dataPos_(plan.dataStart()), va_(sectionVA) {}
+        : buf_(std::size_t(plan.dataStart()), 0), strPos_(plan.dirBytes), dataPos_(plan.dataStart()),
+          va_(sectionVA) {}
 
     std::vector<std::uint8_t> Write(const TResItem& root) {
         WriteDirectory(root);
@@ -404,7 +431,8 @@ private:
     void WriteDirectory(const TResItem& dir) {
         const std::uint64_t table = pos_;
         std::uint32_t named = 0, numbered = 0;
-        for (const auto& c : dir.children) (c->isNamed() ? named : numbered)++;
+        for (const auto& c : dir.children)
+            (c->isNamed() ? named : numbered)++;
         Put32(buf_, table + 0, dir.characteristics);
         Put32(buf_, table + 4, dir.timeStamp);
         Put16(table + 8, dir.majorVersion);
@@ -453,7 +481,8 @@ void SetReason(std::string* reason, const std::string& text) {
 /// Streams pieces into a file while summing them for the PE checksum.
 class TImageStream {
 public:
-    explicit TImageStream(const std::string& fileName) : out_(ToPath(fileName), std::ios::binary | std::ios::trunc) {
+    explicit TImageStream(const std::string& fileName)
+        : out_(ToPath(fileName), std::ios::binary | std::ios::trunc) {
         if (!out_) throw EFileOpenError("Cannot create \"" + fileName + "\"");
         buffer_.resize(1 << 20);
         out_.rdbuf()->pubsetbuf(reinterpret_cast<char*>(buffer_.data()), std::streamsize(buffer_.size()));
@@ -505,7 +534,8 @@ bool SameTree(const TResItem& a, const std::vector<std::uint8_t>& aImage, const 
 
 bool UsesFileData(const TResItem& item) {
     if (!item.isDirectory) return item.source == TResItem::Source::File;
-    return std::any_of(item.children.begin(), item.children.end(), [](const auto& c) { return UsesFileData(*c); });
+    return std::any_of(item.children.begin(), item.children.end(),
+                       [](const auto& c) { return UsesFileData(*c); });
 }
 
 TResUpdatePtr OpenImage(std::string fileName, std::vector<std::uint8_t> image, bool discard) {
@@ -538,14 +568,18 @@ void WriteRebuilt(TResUpdate& u, const std::string& target) {
     const std::uint64_t newRaw = Align(T, l.fileAlignment);
     const std::int64_t dF = std::int64_t(newRaw) - std::int64_t(res.rawSize);
     std::uint32_t oldDirSize = Get32(image, l.dir(kDirResource) + 4);
-    if (oldDirSize == 0) oldDirSize = res.vsize ? res.vsize : res.rawSize; // a zero Size still occupied the section
-    const std::int64_t dV = std::int64_t(Align(T, l.sectionAlignment)) - std::int64_t(Align(oldDirSize, l.sectionAlignment));
+    if (oldDirSize == 0)
+        oldDirSize = res.vsize ? res.vsize : res.rawSize; // a zero Size still occupied the section
+    const std::int64_t dV =
+        std::int64_t(Align(T, l.sectionAlignment)) - std::int64_t(Align(oldDirSize, l.sectionAlignment));
     const std::uint32_t resVA = Get32(image, l.dir(kDirResource));
 
     // Everything the writer produces comes from pieces of the old image: fix the headers there first.
     std::vector<std::uint8_t> dirArea = TDirectoryWriter(plan, res.va).Write(*u.root);
 
-    auto add32 = [&](std::uint64_t off, std::int64_t delta) { Put32(image, off, std::uint32_t(std::int64_t(Get32(image, off)) + delta)); };
+    auto add32 = [&](std::uint64_t off, std::int64_t delta) {
+        Put32(image, off, std::uint32_t(std::int64_t(Get32(image, off)) + delta));
+    };
 
     // Debug directory: find its entries with the old addresses, before they move.
     std::uint64_t debugEntries = 0, debugCount = 0;
@@ -555,8 +589,10 @@ void WriteRebuilt(TResUpdate& u, const std::string& target) {
         std::uint64_t off = 0;
         if (dbgSize != 0 && RvaToOffset(image, l, dbgVA, off)) {
             debugCount = dbgSize % kDebugEntrySize == 0 ? dbgSize / kDebugEntrySize : dbgSize;
-            if (off > image.size()) debugCount = 0;
-            else debugCount = std::min<std::uint64_t>(debugCount, (image.size() - off) / kDebugEntrySize);
+            if (off > image.size())
+                debugCount = 0;
+            else
+                debugCount = std::min<std::uint64_t>(debugCount, (image.size() - off) / kDebugEntrySize);
             // Entries inside the old resource section are rewritten with it; nothing to fix there.
             if (off >= P && off < E) debugCount = 0;
             debugEntries = off;
@@ -670,8 +706,8 @@ TResUpdatePtr BeginResUpdate(const std::string& fileName, bool discardExisting, 
     }
 }
 
-bool UpdateResItem(TResUpdate& update, const TResourceIDRec& type, const TResourceIDRec& name, std::int32_t language,
-                   const std::uint8_t* data, std::size_t size) {
+bool UpdateResItem(TResUpdate& update, const TResourceIDRec& type, const TResourceIDRec& name,
+                   std::int32_t language, const std::uint8_t* data, std::size_t size) {
     static const std::uint8_t empty = 0;
     if (data && size == 0) data = &empty;
     return Update(update, type, name, language, data, size, TDataMode::Copy);
@@ -680,11 +716,12 @@ bool UpdateResItem(TResUpdate& update, const TResourceIDRec& type, const TResour
 bool UpdateResItemBorrowed(TResUpdate& update, const TResourceIDRec& type, const TResourceIDRec& name,
                            std::int32_t language, std::span<const std::uint8_t> data) {
     static const std::uint8_t empty = 0;
-    return Update(update, type, name, language, data.data() ? data.data() : &empty, data.size(), TDataMode::Borrow);
+    return Update(update, type, name, language, data.data() ? data.data() : &empty, data.size(),
+                  TDataMode::Borrow);
 }
 
-bool GetResItemData(TResUpdate& update, const TResourceIDRec& type, const TResourceIDRec& name, std::int32_t language,
-                    std::vector<std::uint8_t>& bytes) {
+bool GetResItemData(TResUpdate& update, const TResourceIDRec& type, const TResourceIDRec& name,
+                    std::int32_t language, std::vector<std::uint8_t>& bytes) {
     TKey typeKey, nameKey;
     if (!ToKey(type, typeKey) || !ToKey(name, nameKey)) return false;
     TResItem* t = FindDir(*update.root, typeKey);
@@ -700,7 +737,9 @@ std::span<const std::uint8_t> ResItemBytes(const TResUpdate& update, const TResI
     return LeafBytes(update.image, leaf);
 }
 
-const TResItem& ResUpdateRoot(const TResUpdate& update) { return *update.root; }
+const TResItem& ResUpdateRoot(const TResUpdate& update) {
+    return *update.root;
+}
 
 bool EndResUpdate(TResUpdatePtr update, bool discard, std::string* failureReason) {
     if (!update) return false;

@@ -45,6 +45,8 @@ inline constexpr TSeparator kZeroSeparator{separator_detail::kZero}; // a single
 /// Without a match nothing is copied and the reader is left at the end (or where it was, when there was
 /// no room for a separator at all); answers whether a separator was found.
 bool CopyUntilSeparator(ByteReader& source, std::vector<std::uint8_t>& target, TSeparator separator);
+/// The same scan, answering a view of the part instead of a copy.
+bool ScanUntilSeparator(ByteReader& source, TSeparator separator, std::span<const std::uint8_t>& part);
 
 void WriteSeparator(ByteWriter& out, TSeparator separator);
 

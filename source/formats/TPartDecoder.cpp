@@ -37,9 +37,7 @@ void TPartDecoder::LoadFromFile(const std::string& fileName, bool verify) {
     LoadFromStream(bytes, verify);
 }
 
-void TPartDecoder::LoadFromStream(std::span<const std::uint8_t> bytes, bool verify) {
-    ClearParts();
-    lnzGapValue = 0;
+TPartDecoder::TSplitFile TPartDecoder::Split(std::span<const std::uint8_t> bytes) const {
     // A header block cut short cannot hold the checksums: say the file is damaged, not merely unreadable.
     if (bytes.size() < layout_.headerSize) throw EDamagedfile();
     ByteReader in(bytes);
@@ -49,28 +47,39 @@ void TPartDecoder::LoadFromStream(std::span<const std::uint8_t> bytes, bool veri
         if (tag == kExtendedTag2 || tag == kExtendedTag3) headerSize += kHeaderExtension;
         if (bytes.size() < headerSize) throw EDamagedfile();
     }
-    const auto header = in.take(headerSize);
-    TPartNode& loadInfo = PartByName(kLoadInfo);
-    loadInfo.data.assign(header.begin(), header.end());
-    headerChecksum = in.peek<std::uint16_t>(kHeaderChecksumOffset);
-    bodyChecksum = in.peek<std::uint16_t>(kBodyChecksumOffset);
+    TSplitFile split;
+    split.header = in.take(headerSize);
+    split.stored.header = in.peek<std::uint16_t>(kHeaderChecksumOffset);
+    split.stored.body = in.peek<std::uint16_t>(kBodyChecksumOffset);
 
     // The opening marker is skipped without a look, as the games do.
     in.seek(std::min<std::size_t>(in.position() + layout_.lead.size(), in.size()));
     for (std::size_t i = 0; i < layout_.parts.size(); ++i) {
-        const auto& entry = layout_.parts[i];
-        CopyUntilSeparator(in, PartByName(entry.name).data, entry.separator);
+        ScanUntilSeparator(in, layout_.parts[i].separator, split.parts[i]);
         if (i == layout_.valueAfter) {
             // After a missing separator the reader sits at the end; the value then stays 0 as the
             // following parts stay empty.
             std::uint8_t value[4] = {};
             const std::size_t n = std::min<std::size_t>(4, in.remaining());
             std::memcpy(value, in.take(n).data(), n);
-            lnzGapValue = LittleEndian32(value);
+            split.value = LittleEndian32(value);
         }
     }
-    const auto rest = in.take(in.remaining());
-    PartByName(kPicture).data.assign(rest.begin(), rest.end());
+    split.picture = in.take(in.remaining());
+    return split;
+}
+
+void TPartDecoder::LoadFromStream(std::span<const std::uint8_t> bytes, bool verify) {
+    ClearParts();
+    lnzGapValue = 0;
+    const TSplitFile split = Split(bytes);
+    PartByName(kLoadInfo).data.assign(split.header.begin(), split.header.end());
+    headerChecksum = split.stored.header;
+    bodyChecksum = split.stored.body;
+    for (std::size_t i = 0; i < layout_.parts.size(); ++i)
+        PartByName(layout_.parts[i].name).data.assign(split.parts[i].begin(), split.parts[i].end());
+    lnzGapValue = split.value;
+    PartByName(kPicture).data.assign(split.picture.begin(), split.picture.end());
     if (verify) VerifyChecksums();
 }
 
@@ -84,31 +93,36 @@ const TPartNode& TPartDecoder::RequiredPart(const char* name) const {
     return *part;
 }
 
+TPartChecksums TPartDecoder::ChecksumsOf(std::span<const std::uint8_t> header,
+                                         const std::array<std::span<const std::uint8_t>, 7>& parts,
+                                         std::uint32_t value) const {
+    // The body is never built: its sum is the sum of its pieces.
+    std::uint32_t body = ByteSum(layout_.lead);
+    for (std::size_t i = 0; i < layout_.parts.size(); ++i) {
+        body = ByteSum(parts[i], body);
+        if (i + 1 < layout_.parts.size()) body = ByteSum(layout_.parts[i].separator, body);
+        if (i == layout_.valueAfter)
+            body += (value & 0xFF) + (value >> 8 & 0xFF) + (value >> 16 & 0xFF) + (value >> 24);
+    }
+    TPartChecksums result;
+    result.body = static_cast<std::uint16_t>(body);
+    std::uint32_t sum = ByteSum(header);
+    sum -= header[kHeaderChecksumOffset] + header[kHeaderChecksumOffset + 1];
+    sum -= header[kBodyChecksumOffset] + header[kBodyChecksumOffset + 1];
+    sum += (result.body & 0xFF) + (result.body >> 8);
+    result.header = static_cast<std::uint16_t>(sum);
+    return result;
+}
+
 TPartChecksums TPartDecoder::ComputeChecksums() const {
     const TPartNode& loadInfo = RequiredPart(kLoadInfo);
     if (loadInfo.data.size() < layout_.headerSize) throw eerrormessage("Missing LOADINFO!");
     RequiredPart(layout_.parts[1].name); // the two LNZ parts must exist
     RequiredPart(layout_.parts[2].name);
-
-    // The body is never built: its sum is the sum of its pieces.
-    std::uint32_t body = ByteSum(layout_.lead);
-    for (std::size_t i = 0; i < layout_.parts.size(); ++i) {
-        const auto& entry = layout_.parts[i];
-        if (const TPartNode* part = FindPart(entry.name)) body = ByteSum(part->data, body);
-        if (i + 1 < layout_.parts.size()) body = ByteSum(entry.separator, body);
-        if (i == layout_.valueAfter)
-            body += (lnzGapValue & 0xFF) + (lnzGapValue >> 8 & 0xFF) + (lnzGapValue >> 16 & 0xFF) +
-                    (lnzGapValue >> 24);
-    }
-    TPartChecksums result;
-    result.body = static_cast<std::uint16_t>(body);
-    const auto& h = loadInfo.data;
-    std::uint32_t header = ByteSum(h);
-    header -= h[kHeaderChecksumOffset] + h[kHeaderChecksumOffset + 1];
-    header -= h[kBodyChecksumOffset] + h[kBodyChecksumOffset + 1];
-    header += (result.body & 0xFF) + (result.body >> 8);
-    result.header = static_cast<std::uint16_t>(header);
-    return result;
+    std::array<std::span<const std::uint8_t>, 7> parts;
+    for (std::size_t i = 0; i < layout_.parts.size(); ++i)
+        if (const TPartNode* part = FindPart(layout_.parts[i].name)) parts[i] = part->data;
+    return ChecksumsOf(loadInfo.data, parts, lnzGapValue);
 }
 
 void TPartDecoder::SaveToStream(ByteWriter& target) {
@@ -182,19 +196,31 @@ void TPartDecoder::ListFiles(int, std::vector<TPFSFile>& list) {
 }
 
 void TPartDecoder::CheckReadsBack(std::span<const std::uint8_t> bytes) const {
-    // The plain splitter of the same layout: the family tree needs no second reading.
-    TPartDecoder checker(layout_);
+    // Compared in place: the family tree needs no second reading and nothing needs copying.
+    const TSplitFile split = Split(bytes);
     std::string failed;
-    try {
-        checker.LoadFromStream(bytes, true);
-    } catch (const EDamagedfile&) {
+    if (ChecksumsOf(split.header, split.parts, split.value) != split.stored)
         failed = "the parts"; // shifted parts no longer match the checksums
-    }
+    auto same = [](std::span<const std::uint8_t> a, const std::vector<std::uint8_t>& b) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+    };
     for (std::size_t i = 0; i < PartCount() && failed.empty(); ++i) {
         const TPartNode& part = Part(i);
-        const TPartNode* back = checker.FindPart(part.name);
-        if (!back || back->data != part.data) failed = "the part \"" + part.name + "\"";
+        std::span<const std::uint8_t> back;
+        bool known = true;
+        if (SameText(part.name, kLoadInfo))
+            back = split.header;
+        else if (SameText(part.name, kPicture))
+            back = split.picture;
+        else {
+            known = false;
+            for (std::size_t k = 0; k < layout_.parts.size(); ++k)
+                if (SameText(part.name, layout_.parts[k].name)) back = split.parts[k], known = true;
+        }
+        // A part outside the layout is never written, so it cannot read back.
+        if (!known || !same(back, part.data)) failed = "the part \"" + part.name + "\"";
     }
+    if (split.value != lnzGapValue) failed = "the value between the LNZ parts";
     if (!failed.empty())
         throw eerrormessage(
             "The file would not read back as it is: " + failed +

@@ -86,6 +86,18 @@ protected:
     void VerifyChecksums() const;
 
 private:
+    /// A file cut into views of its parts, nothing copied.
+    struct TSplitFile {
+        std::span<const std::uint8_t> header;
+        std::array<std::span<const std::uint8_t>, 7> parts;
+        std::span<const std::uint8_t> picture;
+        std::uint32_t value = 0;
+        TPartChecksums stored;
+    };
+    TSplitFile Split(std::span<const std::uint8_t> bytes) const;
+    TPartChecksums ChecksumsOf(std::span<const std::uint8_t> header,
+                               const std::array<std::span<const std::uint8_t>, 7>& parts,
+                               std::uint32_t value) const;
     const TPartNode& RequiredPart(const char* name) const;
     const TPartLayout& layout_;
 };
