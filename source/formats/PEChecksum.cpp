@@ -57,8 +57,7 @@ void TPEChecksum::AddZeros(std::uint64_t count) {
 std::uint32_t TPEChecksum::Value() const {
     std::uint64_t s = sum_;
     if (odd_) s += pending_; // a final odd byte counts as a word of its own
-    while (s >> 16)
-        s = (s & 0xFFFF) + (s >> 16);
+    while (s >> 16) s = (s & 0xFFFF) + (s >> 16);
     return static_cast<std::uint32_t>(s) + static_cast<std::uint32_t>(length_);
 }
 

@@ -15,10 +15,10 @@ public:
     std::uint32_t Value() const;
 
 private:
-    std::uint64_t sum_ = 0; // wide accumulator, folded only at the end
+    std::uint64_t sum_ = 0;     // wide accumulator, folded only at the end
     std::uint64_t length_ = 0;
-    bool odd_ = false;         // the last chunk ended inside a word
-    std::uint8_t pending_ = 0; // its low byte
+    bool odd_ = false;          // the last chunk ended inside a word
+    std::uint8_t pending_ = 0;  // its low byte
 };
 
 /// The checksum of a whole image whose CheckSum field is at checksumOffset.

@@ -14,8 +14,8 @@ namespace ballforge {
 
 /// One directory or leaf of the resource tree.
 struct TResItem {
-    std::int32_t id = 0; // type or name ordinal, or a leaf's language; 0 when named
-    std::u16string name; // the identifier string; empty when numbered
+    std::int32_t id = 0;   // type or name ordinal, or a leaf's language; 0 when named
+    std::u16string name;   // the identifier string; empty when numbered
     bool isDirectory = false;
     std::vector<std::unique_ptr<TResItem>> children; // named first, then numbered, each kind sorted
 
@@ -50,7 +50,7 @@ using TResUpdatePtr = std::unique_ptr<TResUpdate, TResUpdateDeleter>;
 /// Opens a module. With discardExisting the tree starts empty (a whole document is about to be
 /// saved); otherwise the resource directory is read. Returns null on failure, with the reason.
 TResUpdatePtr BeginResUpdate(const std::string& fileName, bool discardExisting,
-                             std::string* failureReason = nullptr);
+                                           std::string* failureReason = nullptr);
 
 /// Adds, replaces or deletes one resource (data == nullptr deletes). The bytes are copied.
 /// False when the identifiers cannot be stored in a PE module (numbers outside 0..65535).
