@@ -25,8 +25,7 @@ TEST(PEChecksum, MatchesTheWordByWordDefinitionInAnyChunking) {
     std::mt19937 rng(42);
     for (std::size_t size : {0u, 1u, 2u, 3u, 7u, 64u, 65u, 4097u, 100001u}) {
         std::vector<std::uint8_t> data(size);
-        for (auto& b : data)
-            b = std::uint8_t(rng());
+        for (auto& b : data) b = std::uint8_t(rng());
         const std::size_t cs = size > 100 ? 64 : size + 10;
         const std::uint32_t expected = ReferenceChecksum(data, cs);
         EXPECT_EQ(PEImageChecksum(data, cs), expected) << size;
