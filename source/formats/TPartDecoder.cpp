@@ -61,7 +61,7 @@ TPartDecoder::TSplitFile TPartDecoder::Split(std::span<const std::uint8_t> bytes
             // following parts stay empty.
             std::uint8_t value[4] = {};
             const std::size_t n = std::min<std::size_t>(4, in.remaining());
-            std::memcpy(value, in.take(n).data(), n);
+            if (n) std::memcpy(value, in.take(n).data(), n);
             split.value = LittleEndian32(value);
         }
     }
