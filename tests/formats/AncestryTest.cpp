@@ -2,6 +2,7 @@
 #include "formats/PetTestWriter.h"
 
 #include "formats/StreamHelpers.h"
+#include "formats/TAncestrySummary.h"
 #include "formats/TOfflineAncestryInfo.h"
 #include "formats/TOwnerInfoDecoder.h"
 #include "formats/petdecoder.h"
@@ -186,4 +187,23 @@ TEST(StreamHelpers, IntegersAndLengthPrefixedStringsRoundTrip) {
     const Bytes tooLong = {4, 0, 0, 0, 'a'};
     ByteReader bad(tooLong);
     EXPECT_THROW(ReadString(bad), EReadError);
+}
+
+TEST(TAncestrySummary, CountsRecordsDepthAndMergesSpellingsInWalkOrder) {
+    // The second parent's side is walked first, so its spelling of a breed is the one kept.
+    auto father = Named("F", Named("FF"));
+    father->breed = "Poodle";
+    father->parent1->breed = "!";
+    auto mother = Named("M");
+    mother->breed = "POODLE";
+    mother->owner = "owner";
+    auto root = Read(WriteAncestor(*Named("A", father, mother)));
+    const TAncestrySummary summary = TAncestrySummary::Of(*root);
+    EXPECT_EQ(summary.records, 4u);
+    EXPECT_EQ(summary.deepestDepth, 2);
+    ASSERT_EQ(summary.breeds.size(), 3u); // "Breed", "POODLE"/"Poodle", "!"
+    EXPECT_EQ(summary.breeds.at("POODLE").spelling, "POODLE");
+    EXPECT_EQ(summary.breeds.at("POODLE").count, 2u);
+    EXPECT_EQ(summary.owners.at("OWNER").count, 4u);
+    EXPECT_EQ(summary.owners.at("OWNER").spelling, "Owner");
 }
