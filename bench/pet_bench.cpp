@@ -71,7 +71,7 @@ std::vector<std::uint8_t> GeneratePet() {
     WriteString(tree, "Comments");
     tree.u32(0);
     pet.PartByName("FamilyTree").data = tree.take();
-    pet.PartByName("Picture").data = Text(30000, rng);
+    pet.PartByName("Picture").data = Text(120000, rng);
     return pet.SaveToBytes();
 }
 
