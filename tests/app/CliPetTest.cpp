@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "documents/FileUtils.h"
+#include "formats/babydecoder.h"
 #include "formats/petdecoder.h"
 
 #include <gtest/gtest.h>
@@ -127,4 +128,47 @@ TEST(CliPet, ExportsAndImportsPartsSafely) {
     }
     EXPECT_EQ(ReadBytes(file), before);
     EXPECT_EQ(ReadBytes(dir.file("Bad.pet")), damaged);
+}
+
+TEST(CliPet, CheckAndReformatWorkOnBothLNZPartsOfPetsAndBabies) {
+    const std::string golden = std::string(BALLFORGE_SOURCE_ROOT) + "/tests/lnz/golden/";
+    const Bytes faulty = ReadBytes(golden + "realistic/input.lnz");
+    const Bytes faultyReformatted = ReadBytes(golden + "realistic/expected-reformat.lnz");
+    const Bytes lf = ReadBytes(golden + "lf-linebreaks/input.lnz");
+    const Bytes lfReformatted = ReadBytes(golden + "lf-linebreaks/expected-reformat.lnz");
+    const std::string firstMessage = "[Error] (35) Wrong number of parameters: 2 found, 3 required.";
+
+    TempDir dir;
+    PetSpec pet;
+    pet.adult = faulty;
+    pet.child = lf;
+    WriteBytes(dir.file("Rex.pet"), WritePet(pet));
+    BabySpec baby;
+    baby.adult = lf;
+    baby.child = faulty;
+    WriteBytes(dir.file("Bonzi.baby"), WriteBaby(baby));
+
+    const CliRun checkPet = Cli({"check", dir.file("Rex.pet")});
+    EXPECT_EQ(checkPet.code, ExitFindings) << checkPet.err;
+    EXPECT_TRUE(Has(checkPet.out, "LNZ:Adult: " + firstMessage)) << checkPet.out;
+    EXPECT_TRUE(Has(checkPet.out, "LNZ:Child: Error check complete - No errors found!")) << checkPet.out;
+    const CliRun checkBaby = Cli({"check", dir.file("Bonzi.baby")});
+    EXPECT_EQ(checkBaby.code, ExitFindings);
+    EXPECT_TRUE(Has(checkBaby.out, "LNZ:Child: " + firstMessage)) << checkBaby.out;
+
+    // Reformatting writes both parts back through the container, with fresh checksums.
+    const CliRun reformat = Cli({"reformat", dir.file("Rex.pet"), "-o", dir.file("Neat.pet")});
+    ASSERT_EQ(reformat.code, ExitOk) << reformat.err;
+    TPetDecoder neat;
+    neat.LoadFromFile(dir.file("Neat.pet"), true);
+    EXPECT_EQ(neat.AdultLNZ(), faultyReformatted);
+    EXPECT_EQ(neat.ChildLNZ(), lfReformatted);
+    EXPECT_EQ(neat.FindPart("Genome")->data, pet.genome);
+    EXPECT_EQ(ReadBytes(dir.file("Rex.pet")), WritePet(pet));
+
+    ASSERT_EQ(Cli({"reformat", dir.file("Bonzi.baby")}).code, ExitOk);
+    TBabyDecoder tidy;
+    tidy.LoadFromFile(dir.file("Bonzi.baby"), true);
+    EXPECT_EQ(tidy.AdultLNZ(), lfReformatted);
+    EXPECT_EQ(tidy.ChildLNZ(), faultyReformatted);
 }
