@@ -6,6 +6,7 @@ namespace ballforge {
 extern const CliCommand cmdLs, cmdExtract, cmdReplace, cmdDelete, cmdRewrite;
 extern const CliCommand cmdCheck, cmdReformat, cmdTokens;
 extern const CliCommand cmdSprites, cmdBreed, cmdStrings;
+extern const CliCommand cmdPet;
 extern const CliCommand cmdManual;
 
 const std::vector<const CliCommand*>& CliCommandTable() {
@@ -13,6 +14,7 @@ const std::vector<const CliCommand*>& CliCommandTable() {
         &cmdLs, &cmdExtract, &cmdReplace, &cmdDelete, &cmdRewrite,
         &cmdCheck, &cmdReformat, &cmdTokens,
         &cmdSprites, &cmdBreed, &cmdStrings,
+        &cmdPet,
         &cmdManual,
     };
     return table;
