@@ -64,6 +64,12 @@ TfrmLNZMain::TfrmLNZMain(const TGameRegistry* registry, QWidget* parent) : QMain
 TfrmLNZMain::~TfrmLNZMain() {
     Settings().recentFiles.onChanged = nullptr;
     StorePlacement();
+    // The document windows go first, while this window is whole: they flush their editors as they go.
+    disconnect(mdiArea, nullptr, this, nullptr);
+    for (QMdiSubWindow* w : mdiArea->subWindowList()) {
+        disconnect(w, nullptr, this, nullptr);
+        delete w;
+    }
 }
 
 void TfrmLNZMain::CreateActions() {

@@ -15,7 +15,7 @@ constexpr int kGap = 2;
 
 QChar ShownChar(std::uint8_t b) {
     // Control characters have no picture of their own.
-    return b < 0x20 || b == 0x7F ? QChar('.') : QChar::fromLatin1(static_cast<char>(b));
+    return b < 0x20 || (b >= 0x7F && b < 0xA0) ? QChar('.') : QChar::fromLatin1(static_cast<char>(b));
 }
 } // namespace
 

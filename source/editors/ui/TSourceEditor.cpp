@@ -1,6 +1,7 @@
 #include "editors/ui/TSourceEditor.h"
 
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetrics>
 
 namespace ballforge {
@@ -9,9 +10,16 @@ TSourceEditor::TSourceEditor(QWidget* parent) : QsciScintilla(parent) {
     // The games' texts are 8-bit in their own code page; the bytes must come back as they went in.
     setUtf8(false);
     QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
+    font.setStyleHint(QFont::TypeWriter);
     font.setPixelSize(13);
     setFont(font);
+    // Without a lexer the editor draws in its default style, which knows nothing of the widget's font;
+    // systems without Courier New get the closest fixed-pitch family.
+    const QFontInfo info(font);
+    const QByteArray family = info.family().toLatin1();
+    SendScintilla(SCI_STYLESETFONT, STYLE_DEFAULT, family.constData());
+    SendScintilla(SCI_STYLESETSIZEFRACTIONAL, STYLE_DEFAULT, static_cast<long>(info.pointSizeF() * 100));
+    SendScintilla(SCI_STYLECLEARALL);
     setMarginType(0, QsciScintilla::NumberMargin);
     setMarginLineNumbers(0, true);
     setMarginWidth(0, QStringLiteral("000000"));
