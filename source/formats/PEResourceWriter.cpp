@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <set>
 
 namespace ballforge {
@@ -41,14 +42,16 @@ constexpr std::uint16_t kPE32Magic = 0x10B, kPE32PlusMagic = 0x20B;
 std::uint64_t Align(std::uint64_t x, std::uint64_t a) { return a <= 1 ? x : (x + a - 1) / a * a; }
 bool IsPowerOfTwo(std::uint32_t v) { return v && !(v & (v - 1)); }
 
-std::uint32_t Get32(const std::vector<std::uint8_t>& b, std::uint64_t off) {
+constexpr std::size_t kChunk = 1 << 20;
+
+std::uint32_t Get32(std::span<const std::uint8_t> b, std::uint64_t off) {
     std::uint32_t v;
     std::memcpy(&v, b.data() + off, 4);
     return v;
 }
 void Put32(std::vector<std::uint8_t>& b, std::uint64_t off, std::uint32_t v) { std::memcpy(b.data() + off, &v, 4); }
 
-/// Where the headers stand in an image; reading it validates everything used later.
+/// Where the headers stand; reading it validates everything used later.
 struct TPELayout {
     std::uint64_t sig = 0;      // offset of "PE\0\0"
     std::uint64_t sections = 0; // offset of the section table
@@ -58,11 +61,12 @@ struct TPELayout {
 
     std::uint64_t dir(int index) const { return sig + kDataDirectories + 8u * unsigned(index); }
     std::uint64_t sec(std::uint32_t i) const { return sections + std::uint64_t(kSectionSize) * i; }
+    std::uint64_t headersEnd() const { return sec(sectionCount); }
 };
 
-TPELayout ReadLayout(const std::vector<std::uint8_t>& image) {
-    ByteReader r(image);
-    if (image.size() < 0x40 || image[0] != 'M' || image[1] != 'Z') throw EReadError("no MZ header");
+TPELayout ReadLayout(std::span<const std::uint8_t> head) {
+    ByteReader r(head);
+    if (head.size() < 0x40 || head[0] != 'M' || head[1] != 'Z') throw EReadError("no MZ header");
     TPELayout l;
     l.sig = r.peek<std::uint32_t>(0x3C);
     if (!r.canRead(l.sig, kSectionTable)) throw EReadError("PE header outside the file");
@@ -73,7 +77,8 @@ TPELayout ReadLayout(const std::vector<std::uint8_t>& image) {
     if (r.peek<std::uint16_t>(l.sig + kSizeOfOptionalHeader) != 224) throw EReadError("unusual optional header size");
     l.sections = l.sig + kSectionTable;
     l.sectionCount = r.peek<std::uint16_t>(l.sig + kNumberOfSections);
-    if (!r.canRead(l.sections, std::uint64_t(kSectionSize) * l.sectionCount)) throw EReadError("section table outside the file");
+    if (!r.canRead(l.sections, std::uint64_t(kSectionSize) * l.sectionCount))
+        throw EReadError("section table outside the file");
     l.dirCount = std::min<std::uint32_t>(16, r.peek<std::uint32_t>(l.sig + kNumberOfRvaAndSizes));
     l.fileAlignment = r.peek<std::uint32_t>(l.sig + kFileAlignment);
     l.sectionAlignment = r.peek<std::uint32_t>(l.sig + kSectionAlignment);
@@ -81,34 +86,20 @@ TPELayout ReadLayout(const std::vector<std::uint8_t>& image) {
     return l;
 }
 
-} // namespace
-
-struct TResUpdate {
-    std::string fileName;
-    std::vector<std::uint8_t> image; // the file as it was opened
-    TPELayout layout;
-    std::uint32_t resSection = 0; // index of the resource section
-    std::unique_ptr<TResItem> root;
-};
-
-void TResUpdateDeleter::operator()(TResUpdate* update) const { delete update; }
-
-namespace {
-
 struct TSectionView {
     std::uint32_t va, vsize, rawSize, rawPtr;
 };
 
-TSectionView SectionAt(const std::vector<std::uint8_t>& image, const TPELayout& l, std::uint32_t i) {
+TSectionView SectionAt(std::span<const std::uint8_t> head, const TPELayout& l, std::uint32_t i) {
     const auto s = l.sec(i);
-    return {Get32(image, s + kSecVirtualAddress), Get32(image, s + kSecVirtualSize), Get32(image, s + kSecSizeOfRawData),
-            Get32(image, s + kSecPointerToRawData)};
+    return {Get32(head, s + kSecVirtualAddress), Get32(head, s + kSecVirtualSize), Get32(head, s + kSecSizeOfRawData),
+            Get32(head, s + kSecPointerToRawData)};
 }
 
 /// Address to file offset through the section table; false when the address is in no section's file data.
-bool RvaToOffset(const std::vector<std::uint8_t>& image, const TPELayout& l, std::uint32_t rva, std::uint64_t& offset) {
+bool RvaToOffset(std::span<const std::uint8_t> head, const TPELayout& l, std::uint32_t rva, std::uint64_t& offset) {
     for (std::uint32_t i = 0; i < l.sectionCount; ++i) {
-        const auto s = SectionAt(image, l, i);
+        const auto s = SectionAt(head, l, i);
         if (rva >= s.va && std::uint64_t(rva) - s.va < s.rawSize) {
             offset = std::uint64_t(s.rawPtr) + (rva - s.va);
             return true;
@@ -117,18 +108,58 @@ bool RvaToOffset(const std::vector<std::uint8_t>& image, const TPELayout& l, std
     return false;
 }
 
-/// Reads the directory tree from the resource section with every bound checked.
+/// Finds the resource section: the first whose VirtualAddress equals the resource directory's.
+bool FindResourceSection(std::span<const std::uint8_t> head, const TPELayout& l, std::uint32_t& index) {
+    if (l.dirCount <= kDirResource) return false;
+    const std::uint32_t resVA = Get32(head, l.dir(kDirResource));
+    for (std::uint32_t i = 0; i < l.sectionCount; ++i)
+        if (SectionAt(head, l, i).va == resVA) {
+            index = i;
+            return true;
+        }
+    return false;
+}
+
+/// The facts about a module that reading and rewriting it need, without its bulk.
+struct TModuleHead {
+    std::uint64_t fileSize = 0;
+    std::vector<std::uint8_t> head; // the file up to the resource section (headers included)
+    TPELayout layout;
+    std::uint32_t resSection = 0;
+    TSectionView res{};
+    std::uint64_t sectionBytes = 0; // bytes of the resource section present in the file
+};
+
+TModuleHead ReadModuleHead(const std::string& fileName) {
+    TModuleHead m;
+    m.fileSize = FileSizeOf(fileName);
+    std::vector<std::uint8_t> first = ReadFileRange(fileName, 0, 64 * 1024);
+    if (first.size() < 0x40) throw EReadError("no MZ header");
+    // The section table may lie beyond the first block when the PE header is placed far out.
+    const std::uint64_t sig = Get32(first, 0x3C);
+    if (sig + kSectionTable <= m.fileSize && sig + kSectionTable > first.size())
+        first = ReadFileRange(fileName, 0, sig + kSectionTable);
+    if (first.size() >= sig + kSectionTable) {
+        ByteReader r(first);
+        const std::uint64_t need = sig + kSectionTable + std::uint64_t(kSectionSize) * r.peek<std::uint16_t>(sig + kNumberOfSections);
+        if (need > first.size() && need <= m.fileSize) first = ReadFileRange(fileName, 0, need);
+    }
+    m.layout = ReadLayout(first);
+    if (!FindResourceSection(first, m.layout, m.resSection)) throw EReadError("the module has no resource section of its own");
+    m.res = SectionAt(first, m.layout, m.resSection);
+    if (m.res.rawPtr < m.layout.headersEnd()) throw EReadError("the resource section overlaps the headers");
+    if (m.res.rawPtr > m.fileSize) throw EReadError("resource section outside the file");
+    m.sectionBytes = std::min<std::uint64_t>(m.res.rawSize, m.fileSize - m.res.rawPtr);
+    m.head = m.res.rawPtr <= first.size() ? std::vector<std::uint8_t>(first.begin(), first.begin() + m.res.rawPtr)
+                                          : ReadFileRange(fileName, 0, m.res.rawPtr);
+    return m;
+}
+
+/// Reads the directory tree with every bound checked. The tables must lie in `tables` (the start
+/// of the section); data entries are checked against the section and the file.
 class TDirectoryReader {
 public:
-    TDirectoryReader(const std::vector<std::uint8_t>& image, const TPELayout& layout, std::uint32_t resSection)
-        : image_(image), layout_(layout) {
-        const auto s = SectionAt(image, layout, resSection);
-        sectionVA_ = s.va;
-        sectionPtr_ = s.rawPtr;
-        const std::uint64_t end = std::min<std::uint64_t>(image.size(), std::uint64_t(s.rawPtr) + s.rawSize);
-        if (s.rawPtr > image.size()) throw EReadError("resource section outside the file");
-        section_ = ByteReader(std::span<const std::uint8_t>(image).subspan(s.rawPtr, std::size_t(end - s.rawPtr)));
-    }
+    TDirectoryReader(std::span<const std::uint8_t> tables, const TModuleHead& m) : m_(m), tables_(tables) {}
 
     std::unique_ptr<TResItem> ReadRoot() { return ReadDirectory(0, 0); }
 
@@ -136,7 +167,7 @@ private:
     std::unique_ptr<TResItem> ReadDirectory(std::uint32_t offset, int depth) {
         if (depth > kMaxDepth) throw EReadError("resource directory nested too deeply");
         if (!visited_.insert(offset).second) throw EReadError("resource directory loops");
-        ByteReader r = section_.sub(offset, 16);
+        ByteReader r = tables_.sub(offset, 16);
         auto dir = std::make_unique<TResItem>();
         dir->isDirectory = true;
         dir->characteristics = r.u32();
@@ -146,29 +177,25 @@ private:
         const std::uint32_t named = r.u16();
         const std::uint32_t numbered = r.u16();
         const std::uint64_t entries = std::uint64_t(named) + numbered;
-        // Every entry of a well-formed tree takes room of its own in the section: a budget on the total
-        // stops fan-out tricks long before memory or time could run out.
+        // Every entry of a well-formed tree takes room of its own in the section: a budget on the
+        // total stops fan-out tricks long before memory or time could run out.
         used_ += 16 + entries * 8;
-        if (used_ > section_.size()) throw EReadError("resource directory larger than its section");
-        ByteReader list = section_.sub(std::uint64_t(offset) + 16, entries * 8);
+        if (used_ > m_.sectionBytes) throw EReadError("resource directory larger than its section");
+        ByteReader list = tables_.sub(std::uint64_t(offset) + 16, entries * 8);
         std::vector<std::unique_ptr<TResItem>> namedItems, numberedItems;
         for (std::uint64_t i = 0; i < entries; ++i) {
             const std::uint32_t nameWord = list.u32();
             const std::uint32_t target = list.u32();
-            std::unique_ptr<TResItem> child;
-            if (target & 0x80000000u) {
-                child = ReadDirectory(target & 0x7FFFFFFFu, depth + 1);
-            } else {
-                child = ReadLeaf(target);
-            }
+            std::unique_ptr<TResItem> child =
+                (target & 0x80000000u) ? ReadDirectory(target & 0x7FFFFFFFu, depth + 1) : ReadLeaf(target);
             if (nameWord & 0x80000000u) {
                 child->name = ReadName(nameWord & 0x7FFFFFFFu);
                 child->id = 0;
                 ++dir->namedCount;
                 namedItems.push_back(std::move(child));
             } else {
-                child->id = static_cast<std::int32_t>(nameWord & 0xFFFF);
                 if (nameWord > 0xFFFF) throw EReadError("resource ordinal out of range");
+                child->id = static_cast<std::int32_t>(nameWord);
                 ++dir->numberedCount;
                 numberedItems.push_back(std::move(child));
             }
@@ -179,8 +206,8 @@ private:
     }
 
     std::u16string ReadName(std::uint32_t offset) {
-        const std::uint16_t length = section_.peek<std::uint16_t>(offset);
-        auto units = section_.slice(std::uint64_t(offset) + 2, std::uint64_t(length) * 2);
+        const std::uint16_t length = tables_.peek<std::uint16_t>(offset);
+        auto units = tables_.slice(std::uint64_t(offset) + 2, std::uint64_t(length) * 2);
         std::u16string name(length, u'\0');
         std::memcpy(name.data(), units.data(), units.size());
         if (name.empty()) name = u"\0"; // keep it a name: an empty string would read back as a number
@@ -189,45 +216,44 @@ private:
 
     std::unique_ptr<TResItem> ReadLeaf(std::uint32_t offset) {
         used_ += 16;
-        if (used_ > section_.size()) throw EReadError("resource directory larger than its section");
-        ByteReader r = section_.sub(offset, 16);
+        if (used_ > m_.sectionBytes) throw EReadError("resource directory larger than its section");
+        ByteReader r = tables_.sub(offset, 16);
         auto leaf = std::make_unique<TResItem>();
         const std::uint32_t rva = r.u32();
         leaf->size = r.u32();
         leaf->codePage = r.u32();
         leaf->reserved = r.u32();
         std::uint64_t fileOffset = 0;
-        if (rva >= sectionVA_ && std::uint64_t(rva) - sectionVA_ < section_.size()) {
-            fileOffset = std::uint64_t(sectionPtr_) + (rva - sectionVA_);
-        } else if (!RvaToOffset(image_, layout_, rva, fileOffset)) {
+        if (rva >= m_.res.va && std::uint64_t(rva) - m_.res.va < m_.sectionBytes) {
+            fileOffset = std::uint64_t(m_.res.rawPtr) + (rva - m_.res.va);
+        } else if (!RvaToOffset(m_.head, m_.layout, rva, fileOffset)) {
             throw EReadError("resource data outside the file");
         }
-        if (fileOffset > image_.size() || leaf->size > image_.size() - fileOffset)
+        if (fileOffset > m_.fileSize || leaf->size > m_.fileSize - fileOffset)
             throw EReadError("resource data runs past the end of the file");
         leaf->source = TResItem::Source::File;
         leaf->fileOffset = fileOffset;
         return leaf;
     }
 
-    const std::vector<std::uint8_t>& image_;
-    const TPELayout& layout_;
-    ByteReader section_;
-    std::uint32_t sectionVA_ = 0, sectionPtr_ = 0;
+    const TModuleHead& m_;
+    ByteReader tables_;
     std::set<std::uint32_t> visited_;
     std::uint64_t used_ = 0;
 };
 
-/// Finds the resource section: the first whose VirtualAddress equals the resource directory's.
-bool FindResourceSection(const std::vector<std::uint8_t>& image, const TPELayout& l, std::uint32_t& index) {
-    if (l.dirCount <= kDirResource) return false;
-    const std::uint32_t resVA = Get32(image, l.dir(kDirResource));
-    for (std::uint32_t i = 0; i < l.sectionCount; ++i)
-        if (SectionAt(image, l, i).va == resVA) {
-            index = i;
-            return true;
-        }
-    return false;
-}
+} // namespace
+
+struct TResUpdate {
+    std::string fileName;
+    TModuleHead module;
+    std::vector<std::uint8_t> section; // the resource section's bytes, when the tree was read
+    std::unique_ptr<TResItem> root;
+};
+
+void TResUpdateDeleter::operator()(TResUpdate* update) const { delete update; }
+
+namespace {
 
 // Identifiers as the tree stores them.
 struct TKey {
@@ -346,20 +372,22 @@ bool Update(TResUpdate& u, const TResourceIDRec& type, const TResourceIDRec& nam
     leaf->codePage = 0;
     leaf->owned.clear();
     leaf->owned.shrink_to_fit();
+    leaf->borrowed = {};
     if (mode == TDataMode::Borrow) {
         leaf->source = TResItem::Source::Borrowed;
         leaf->borrowed = std::span<const std::uint8_t>(data, size);
     } else {
         leaf->source = TResItem::Source::Owned;
         leaf->owned.assign(data, data + size);
-        leaf->borrowed = {};
     }
     return true;
 }
 
-std::span<const std::uint8_t> LeafBytes(const std::vector<std::uint8_t>& image, const TResItem& leaf) {
+std::span<const std::uint8_t> LeafBytes(const TResUpdate& u, const TResItem& leaf) {
     switch (leaf.source) {
-    case TResItem::Source::File: return std::span<const std::uint8_t>(image).subspan(std::size_t(leaf.fileOffset), leaf.size);
+    case TResItem::Source::File:
+        return std::span<const std::uint8_t>(u.section)
+            .subspan(std::size_t(leaf.fileOffset - u.module.res.rawPtr), leaf.size);
     case TResItem::Source::Owned: return leaf.owned;
     case TResItem::Source::Borrowed: return leaf.borrowed;
     case TResItem::Source::None: break;
@@ -453,15 +481,19 @@ void SetReason(std::string* reason, const std::string& text) {
 /// Streams pieces into a file while summing them for the PE checksum.
 class TImageStream {
 public:
-    explicit TImageStream(const std::string& fileName) : out_(ToPath(fileName), std::ios::binary | std::ios::trunc) {
-        if (!out_) throw EFileOpenError("Cannot create \"" + fileName + "\"");
-        buffer_.resize(1 << 20);
+    explicit TImageStream(const std::string& fileName) : buffer_(kChunk) {
         out_.rdbuf()->pubsetbuf(reinterpret_cast<char*>(buffer_.data()), std::streamsize(buffer_.size()));
+        out_.open(ToPath(fileName), std::ios::binary | std::ios::trunc);
+        if (!out_) throw EFileOpenError("Cannot create \"" + fileName + "\"");
     }
     void Write(std::span<const std::uint8_t> bytes) {
         if (bytes.empty()) return;
         sum_.Add(bytes);
-        out_.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        // Moderate pieces: very large single writes are slower on some systems than a run of small ones.
+        for (std::size_t at = 0; at < bytes.size(); at += kChunk) {
+            const std::size_t n = std::min(kChunk, bytes.size() - at);
+            out_.write(reinterpret_cast<const char*>(bytes.data() + at), std::streamsize(n));
+        }
     }
     void Zeros(std::uint64_t count) {
         static const std::uint8_t zeros[4096] = {};
@@ -472,7 +504,6 @@ public:
             count -= n;
         }
     }
-    std::uint64_t Position() const { return sum_.Length(); }
     void Finish(std::uint64_t checksumOffset) {
         const std::uint32_t value = sum_.Value();
         out_.seekp(std::streamoff(checksumOffset));
@@ -489,130 +520,237 @@ private:
     TPEChecksum sum_;
 };
 
-/// Compares the trees of the module as written with the tree that was meant to be written.
-bool SameTree(const TResItem& a, const std::vector<std::uint8_t>& aImage, const TResItem& b,
-              const std::vector<std::uint8_t>& bImage) {
-    if (a.isDirectory != b.isDirectory || a.id != b.id || a.name != b.name) return false;
-    if (!a.isDirectory) {
-        auto x = LeafBytes(aImage, a), y = LeafBytes(bImage, b);
-        return x.size() == y.size() && std::equal(x.begin(), x.end(), y.begin());
+/// Positioned reads through one open stream, into a reused buffer.
+class TChunkReader {
+public:
+    explicit TChunkReader(const std::string& fileName) : in_(ToPath(fileName), std::ios::binary), buffer_(kChunk) {
+        if (!in_) throw EFileOpenError("Cannot open \"" + fileName + "\"");
     }
-    if (a.children.size() != b.children.size()) return false;
-    for (std::size_t i = 0; i < a.children.size(); ++i)
-        if (!SameTree(*a.children[i], aImage, *b.children[i], bImage)) return false;
-    return true;
-}
+    /// Calls f with consecutive chunks of [offset, offset + count); throws if the file ends first.
+    template <typename F> void Read(std::uint64_t offset, std::uint64_t count, F&& f) {
+        in_.clear();
+        in_.seekg(std::streamoff(offset));
+        while (count) {
+            const auto n = std::size_t(std::min<std::uint64_t>(count, buffer_.size()));
+            if (!in_.read(reinterpret_cast<char*>(buffer_.data()), std::streamsize(n)))
+                throw EReadError("the file ended early");
+            f(std::span<const std::uint8_t>(buffer_.data(), n), offset);
+            offset += n;
+            count -= n;
+        }
+    }
 
-bool UsesFileData(const TResItem& item) {
-    if (!item.isDirectory) return item.source == TResItem::Source::File;
-    return std::any_of(item.children.begin(), item.children.end(), [](const auto& c) { return UsesFileData(*c); });
-}
+private:
+    std::ifstream in_;
+    std::vector<std::uint8_t> buffer_;
+};
 
-TResUpdatePtr OpenImage(std::string fileName, std::vector<std::uint8_t> image, bool discard) {
+TResUpdatePtr OpenModule(const std::string& fileName, bool discard) {
     TResUpdatePtr u(new TResUpdate);
-    u->fileName = std::move(fileName);
-    u->image = std::move(image);
-    u->layout = ReadLayout(u->image);
-    if (!FindResourceSection(u->image, u->layout, u->resSection))
-        throw EReadError("the module has no resource section of its own");
+    u->fileName = fileName;
+    u->module = ReadModuleHead(fileName);
     if (discard) {
         u->root = std::make_unique<TResItem>();
         u->root->isDirectory = true;
-    } else {
-        u->root = TDirectoryReader(u->image, u->layout, u->resSection).ReadRoot();
+        return u;
+    }
+    u->section = ReadFileRange(fileName, u->module.res.rawPtr, u->module.sectionBytes);
+    u->root = TDirectoryReader(u->section, u->module).ReadRoot();
+    // Data entries that point outside the resource section are read now, so that every leaf
+    // holds bytes of its own or bytes inside the section.
+    const std::uint64_t lo = u->module.res.rawPtr, hi = lo + u->section.size();
+    std::vector<TResItem*> stack{u->root.get()};
+    while (!stack.empty()) {
+        TResItem* item = stack.back();
+        stack.pop_back();
+        for (auto& c : item->children) stack.push_back(c.get());
+        if (!item->isDirectory && (item->fileOffset < lo || item->fileOffset + item->size > hi)) {
+            item->owned = ReadFileRange(fileName, item->fileOffset, item->size);
+            if (item->owned.size() != item->size) throw EReadError("resource data runs past the end of the file");
+            item->source = TResItem::Source::Owned;
+        }
     }
     return u;
 }
 
-/// Writes the rebuilt module to target (a fresh file). Patches the header copy held in u.image.
+/// Writes the rebuilt module to target (a fresh file).
 void WriteRebuilt(TResUpdate& u, const std::string& target) {
-    auto& image = u.image;
-    const TPELayout& l = u.layout;
+    TModuleHead& m = u.module;
+    auto& head = m.head;
+    const TPELayout& l = m.layout;
     TSectionPlan plan;
     Measure(*u.root, plan);
     const std::uint64_t T = plan.total();
     if (T > 0x7FFFFFFFu) throw EReadError("the resources are too large for a module");
-    const auto res = SectionAt(image, l, u.resSection);
-    const std::uint64_t P = res.rawPtr;
-    const std::uint64_t E = P + res.rawSize;
+    const std::uint64_t P = m.res.rawPtr;
+    const std::uint64_t E = P + m.res.rawSize;
     const std::uint64_t newRaw = Align(T, l.fileAlignment);
-    const std::int64_t dF = std::int64_t(newRaw) - std::int64_t(res.rawSize);
-    std::uint32_t oldDirSize = Get32(image, l.dir(kDirResource) + 4);
-    if (oldDirSize == 0) oldDirSize = res.vsize ? res.vsize : res.rawSize; // a zero Size still occupied the section
-    const std::int64_t dV = std::int64_t(Align(T, l.sectionAlignment)) - std::int64_t(Align(oldDirSize, l.sectionAlignment));
-    const std::uint32_t resVA = Get32(image, l.dir(kDirResource));
+    const std::int64_t dF = std::int64_t(newRaw) - std::int64_t(m.res.rawSize);
+    std::uint32_t oldDirSize = Get32(head, l.dir(kDirResource) + 4);
+    if (oldDirSize == 0) oldDirSize = m.res.vsize ? m.res.vsize : m.res.rawSize; // a zero Size still occupied the section
+    const std::int64_t dV =
+        std::int64_t(Align(T, l.sectionAlignment)) - std::int64_t(Align(oldDirSize, l.sectionAlignment));
+    const std::uint32_t resVA = Get32(head, l.dir(kDirResource));
 
-    // Everything the writer produces comes from pieces of the old image: fix the headers there first.
-    std::vector<std::uint8_t> dirArea = TDirectoryWriter(plan, res.va).Write(*u.root);
+    const std::vector<std::uint8_t> dirArea = TDirectoryWriter(plan, m.res.va).Write(*u.root);
 
-    auto add32 = [&](std::uint64_t off, std::int64_t delta) { Put32(image, off, std::uint32_t(std::int64_t(Get32(image, off)) + delta)); };
+    // Header fields are all in the head; debug entries may also lie in the tail, which is
+    // streamed: those changes wait in tailPatches, by their offset in the old file.
+    std::map<std::uint64_t, std::uint32_t> tailPatches;
+    auto add32 = [&](std::uint64_t off, std::int64_t delta) {
+        Put32(head, off, std::uint32_t(std::int64_t(Get32(head, off)) + delta));
+    };
 
     // Debug directory: find its entries with the old addresses, before they move.
-    std::uint64_t debugEntries = 0, debugCount = 0;
     if (l.dirCount > kDirDebug) {
-        const std::uint32_t dbgVA = Get32(image, l.dir(kDirDebug));
-        const std::uint32_t dbgSize = Get32(image, l.dir(kDirDebug) + 4);
+        const std::uint32_t dbgVA = Get32(head, l.dir(kDirDebug));
+        const std::uint32_t dbgSize = Get32(head, l.dir(kDirDebug) + 4);
         std::uint64_t off = 0;
-        if (dbgSize != 0 && RvaToOffset(image, l, dbgVA, off)) {
-            debugCount = dbgSize % kDebugEntrySize == 0 ? dbgSize / kDebugEntrySize : dbgSize;
-            if (off > image.size()) debugCount = 0;
-            else debugCount = std::min<std::uint64_t>(debugCount, (image.size() - off) / kDebugEntrySize);
+        if (dbgSize != 0 && RvaToOffset(head, l, dbgVA, off) && off < m.fileSize) {
+            std::uint64_t count = dbgSize % kDebugEntrySize == 0 ? dbgSize / kDebugEntrySize : dbgSize;
+            count = std::min<std::uint64_t>(count, (m.fileSize - off) / kDebugEntrySize);
+            const bool inHead = off + count * kDebugEntrySize <= std::min<std::uint64_t>(P, head.size());
+            const bool inTail = off >= E;
             // Entries inside the old resource section are rewritten with it; nothing to fix there.
-            if (off >= P && off < E) debugCount = 0;
-            debugEntries = off;
+            if (count && (inHead || inTail)) {
+                const std::vector<std::uint8_t> entries =
+                    inHead ? std::vector<std::uint8_t>(head.begin() + off, head.begin() + off + count * kDebugEntrySize)
+                           : ReadFileRange(u.fileName, off, count * kDebugEntrySize);
+                for (std::uint64_t i = 0; i + 1 <= entries.size() / kDebugEntrySize; ++i) {
+                    const std::uint64_t e = i * kDebugEntrySize;
+                    std::uint32_t address = Get32(entries, e + 20), pointer = Get32(entries, e + 24);
+                    if (pointer <= P) continue;
+                    if (pointer != 0) pointer = std::uint32_t(std::int64_t(pointer) + dF);
+                    if (address != 0) address = std::uint32_t(std::int64_t(address) + dV);
+                    if (inHead) {
+                        Put32(head, off + e + 20, address);
+                        Put32(head, off + e + 24, pointer);
+                    } else {
+                        tailPatches[off + e + 20] = address;
+                        tailPatches[off + e + 24] = pointer;
+                    }
+                }
+            }
         }
     }
 
     add32(l.sig + kSizeOfInitializedData, dF);
-    Put32(image, l.sec(u.resSection) + kSecSizeOfRawData, std::uint32_t(newRaw));
-    Put32(image, l.sec(u.resSection) + kSecVirtualSize, std::uint32_t(T));
-    Put32(image, l.dir(kDirResource) + 4, std::uint32_t(T));
+    Put32(head, l.sec(m.resSection) + kSecSizeOfRawData, std::uint32_t(newRaw));
+    Put32(head, l.sec(m.resSection) + kSecVirtualSize, std::uint32_t(T));
+    Put32(head, l.dir(kDirResource) + 4, std::uint32_t(T));
     add32(l.sig + kSizeOfImage, dV);
     for (std::uint32_t i = 0; i < l.sectionCount; ++i) {
         const auto s = l.sec(i);
-        if (Get32(image, s + kSecVirtualAddress) > resVA) {
+        if (Get32(head, s + kSecVirtualAddress) > resVA) {
             add32(s + kSecVirtualAddress, dV);
             add32(s + kSecPointerToRawData, dF);
-            if (Get32(image, s + kSecPointerToLinenumbers) > P) add32(s + kSecPointerToLinenumbers, dF);
-            if (Get32(image, s + kSecPointerToRelocations) > P) add32(s + kSecPointerToRelocations, dF);
+            if (Get32(head, s + kSecPointerToLinenumbers) > P) add32(s + kSecPointerToLinenumbers, dF);
+            if (Get32(head, s + kSecPointerToRelocations) > P) add32(s + kSecPointerToRelocations, dF);
         }
     }
     for (int d = 0; d < int(l.dirCount); ++d) {
         if (d == kDirResource) continue;
         if (d == kDirCertificate) {
             // The certificate table is located by file offset, not by address.
-            if (Get32(image, l.dir(d)) > P) add32(l.dir(d), dF);
+            if (Get32(head, l.dir(d)) > P) add32(l.dir(d), dF);
             continue;
         }
-        if (Get32(image, l.dir(d)) > resVA) add32(l.dir(d), dV);
+        if (Get32(head, l.dir(d)) > resVA) add32(l.dir(d), dV);
     }
-    for (std::uint64_t i = 0; i < debugCount; ++i) {
-        const std::uint64_t e = debugEntries + i * kDebugEntrySize;
-        if (Get32(image, e + 24) > P) {
-            if (Get32(image, e + 24) != 0) add32(e + 24, dF);
-            if (Get32(image, e + 20) != 0) add32(e + 20, dV);
-        }
-    }
-    if (Get32(image, l.sig + kPointerToSymbolTable) > P) add32(l.sig + kPointerToSymbolTable, dF);
+    if (Get32(head, l.sig + kPointerToSymbolTable) > P) add32(l.sig + kPointerToSymbolTable, dF);
     const std::uint64_t checksumOffset = l.sig + kCheckSum;
-    Put32(image, checksumOffset, 0);
+    Put32(head, checksumOffset, 0);
 
     TImageStream out(target);
-    const std::uint64_t headLength = std::min<std::uint64_t>(P, image.size());
-    out.Write(std::span<const std::uint8_t>(image).first(std::size_t(headLength)));
-    out.Zeros(P - headLength);
+    out.Write(head);
+    out.Zeros(P - head.size());
     out.Write(dirArea);
     for (const TResItem* leaf : plan.leaves) {
-        auto bytes = LeafBytes(image, *leaf);
+        auto bytes = LeafBytes(u, *leaf);
         out.Write(bytes);
         out.Zeros(Align(bytes.size(), 4) - bytes.size());
     }
     out.Zeros(newRaw - T);
-    if (E < image.size()) out.Write(std::span<const std::uint8_t>(image).subspan(std::size_t(E)));
+    if (E < m.fileSize) {
+        TChunkReader tail(u.fileName);
+        std::vector<std::uint8_t> chunk;
+        tail.Read(E, m.fileSize - E, [&](std::span<const std::uint8_t> bytes, std::uint64_t at) {
+            auto first = tailPatches.lower_bound(at >= 3 ? at - 3 : 0);
+            if (first == tailPatches.end() || first->first >= at + bytes.size()) {
+                out.Write(bytes);
+                return;
+            }
+            chunk.assign(bytes.begin(), bytes.end());
+            for (auto it = first; it != tailPatches.end() && it->first < at + bytes.size(); ++it)
+                for (int k = 0; k < 4; ++k) {
+                    const std::uint64_t pos = it->first + std::uint64_t(k);
+                    if (pos >= at && pos < at + chunk.size()) chunk[pos - at] = std::uint8_t(it->second >> (8 * k));
+                }
+            out.Write(chunk);
+        });
+    }
     out.Finish(checksumOffset);
 }
 
-bool Commit(TResUpdatePtr u, const std::string& target, bool replaceInPlace, std::string* reason) {
+/// Re-reads a written module and checks it: it parses, its checksum is the standard one, and its
+/// tree and bytes equal the tree that was meant to be written.
+void VerifyWritten(const std::string& fileName, const TResUpdate& u) {
+    const TModuleHead m = ReadModuleHead(fileName);
+    TSectionPlan plan;
+    Measure(*u.root, plan);
+    const std::vector<std::uint8_t> tables = ReadFileRange(fileName, m.res.rawPtr, std::min(plan.dataStart(), m.sectionBytes));
+    const std::unique_ptr<TResItem> written = TDirectoryReader(tables, m).ReadRoot();
+
+    // Pair the written leaves with the tree's, then check checksum and bytes in one pass.
+    struct TRange {
+        std::uint64_t offset;
+        std::span<const std::uint8_t> expected;
+    };
+    std::vector<TRange> ranges;
+    std::vector<std::pair<const TResItem*, const TResItem*>> stack{{written.get(), u.root.get()}};
+    while (!stack.empty()) {
+        auto [a, b] = stack.back();
+        stack.pop_back();
+        if (a->isDirectory != b->isDirectory || a->id != b->id || a->name != b->name ||
+            a->children.size() != b->children.size())
+            throw EReadError("the rebuilt module does not hold the resources that were saved");
+        if (!a->isDirectory) {
+            const auto expected = LeafBytes(u, *b);
+            if (a->size != expected.size()) throw EReadError("the rebuilt module does not hold the resources that were saved");
+            if (!expected.empty()) ranges.push_back({a->fileOffset, expected});
+        }
+        for (std::size_t i = 0; i < a->children.size(); ++i) stack.push_back({a->children[i].get(), b->children[i].get()});
+    }
+    std::sort(ranges.begin(), ranges.end(), [](const TRange& x, const TRange& y) { return x.offset < y.offset; });
+
+    TChunkReader reader(fileName);
+    const std::uint64_t checksumOffset = m.layout.sig + kCheckSum;
+    TPEChecksum sum;
+    std::size_t next = 0;
+    reader.Read(0, m.fileSize, [&](std::span<const std::uint8_t> bytes, std::uint64_t at) {
+        const std::uint64_t end = at + bytes.size();
+        if (checksumOffset + 4 <= at || checksumOffset >= end) {
+            sum.Add(bytes);
+        } else {
+            for (std::size_t i = 0; i < bytes.size(); ++i) {
+                const std::uint64_t pos = at + i;
+                if (pos >= checksumOffset && pos < checksumOffset + 4) sum.AddZeros(1);
+                else sum.Add(bytes.subspan(i, 1));
+            }
+        }
+        while (next < ranges.size() && ranges[next].offset + ranges[next].expected.size() <= at) ++next;
+        for (std::size_t k = next; k < ranges.size() && ranges[k].offset < end; ++k) {
+            const TRange& r = ranges[k];
+            const std::uint64_t from = std::max(at, r.offset);
+            const std::uint64_t to = std::min(end, r.offset + r.expected.size());
+            if (from < to && std::memcmp(bytes.data() + (from - at), r.expected.data() + (from - r.offset), to - from) != 0)
+                throw EReadError("the rebuilt module does not hold the resources that were saved");
+        }
+    });
+    if (sum.Value() != Get32(m.head, checksumOffset)) throw EReadError("the rebuilt module failed its checksum test");
+}
+
+bool Commit(TResUpdatePtr u, const std::string& target, std::string* reason) {
     try {
         if (FileExists(target) && !CanWriteFile(target)) {
             SetReason(reason, "The file \"" + target + "\" is read-only or in use by another program");
@@ -620,26 +758,8 @@ bool Commit(TResUpdatePtr u, const std::string& target, bool replaceInPlace, std
         }
         TSafeFileWriter temp(target);
         WriteRebuilt(*u, temp.tempName());
-        // The old image is only needed for leaves that still point into it.
-        if (!UsesFileData(*u->root)) {
-            u->image.clear();
-            u->image.shrink_to_fit();
-        }
-        // Check what was written before it takes the original's place.
-        std::vector<std::uint8_t> written = ReadWholeFile(temp.tempName());
-        auto check = OpenImage(temp.tempName(), std::move(written), false);
-        const std::uint64_t csOffset = check->layout.sig + kCheckSum;
-        if (Get32(check->image, csOffset) != PEImageChecksum(check->image, csOffset)) {
-            SetReason(reason, "The rebuilt module failed its checksum test");
-            return false;
-        }
-        if (!SameTree(*check->root, check->image, *u->root, u->image)) {
-            SetReason(reason, "The rebuilt module does not hold the resources that were saved");
-            return false;
-        }
-        check.reset();
+        VerifyWritten(temp.tempName(), *u);
         u.reset();
-        (void)replaceInPlace;
         temp.commit();
         return true;
     } catch (const std::exception& e) {
@@ -651,10 +771,7 @@ bool Commit(TResUpdatePtr u, const std::string& target, bool replaceInPlace, std
 } // namespace
 
 TResUpdatePtr BeginResUpdate(const std::string& fileName, bool discardExisting, std::string* failureReason) {
-    std::vector<std::uint8_t> image;
-    try {
-        image = ReadWholeFile(fileName);
-    } catch (const std::exception&) {
+    if (!FileExists(fileName)) {
         SetReason(failureReason, "open");
         return nullptr;
     }
@@ -663,7 +780,10 @@ TResUpdatePtr BeginResUpdate(const std::string& fileName, bool discardExisting, 
         return nullptr;
     }
     try {
-        return OpenImage(fileName, std::move(image), discardExisting);
+        return OpenModule(fileName, discardExisting);
+    } catch (const EFileOpenError&) {
+        SetReason(failureReason, "open");
+        return nullptr;
     } catch (const std::exception& e) {
         SetReason(failureReason, e.what());
         return nullptr;
@@ -691,13 +811,13 @@ bool GetResItemData(TResUpdate& update, const TResourceIDRec& type, const TResou
     TResItem* n = t ? FindDir(*t, nameKey) : nullptr;
     TResItem* leaf = n ? FindLeaf(*n, language) : nullptr;
     if (!leaf) return false;
-    auto b = LeafBytes(update.image, *leaf);
+    auto b = LeafBytes(update, *leaf);
     bytes.assign(b.begin(), b.end());
     return true;
 }
 
 std::span<const std::uint8_t> ResItemBytes(const TResUpdate& update, const TResItem& leaf) {
-    return LeafBytes(update.image, leaf);
+    return LeafBytes(update, leaf);
 }
 
 const TResItem& ResUpdateRoot(const TResUpdate& update) { return *update.root; }
@@ -706,16 +826,16 @@ bool EndResUpdate(TResUpdatePtr update, bool discard, std::string* failureReason
     if (!update) return false;
     if (discard) return true;
     const std::string target = update->fileName;
-    return Commit(std::move(update), target, true, failureReason);
+    return Commit(std::move(update), target, failureReason);
 }
 
 bool EndResUpdateTo(TResUpdatePtr update, const std::string& targetFileName, std::string* failureReason) {
     if (!update) return false;
-    return Commit(std::move(update), targetFileName, false, failureReason);
+    if (ToPath(targetFileName) == ToPath(update->fileName)) return EndResUpdate(std::move(update), false, failureReason);
+    return Commit(std::move(update), targetFileName, failureReason);
 }
 
-TPEInfo ReadPEInfo(std::span<const std::uint8_t> bytes) {
-    std::vector<std::uint8_t> image(bytes.begin(), bytes.end());
+TPEInfo ReadPEInfo(std::span<const std::uint8_t> image) {
     const TPELayout l = ReadLayout(image);
     TPEInfo info;
     info.isPE32 = true;
