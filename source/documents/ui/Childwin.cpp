@@ -281,6 +281,7 @@ void TMDIChild::RebuildTree() {
     const QSignalBlocker block(vstResources);
     vstResources->clear();
     const bool editable = IsPEDocument();
+    std::vector<QTreeWidgetItem*> closed;
     // Answers whether the item was expanded, so that every path to an editor opens.
     std::function<bool(QTreeWidgetItem*, tresourcenode&)> add = [&](QTreeWidgetItem* item, tresourcenode& node) {
         item->setText(0, ItemText(node));
@@ -293,7 +294,7 @@ void TMDIChild::RebuildTree() {
             auto* child = new QTreeWidgetItem(item);
             if (add(child, *node.child(i))) expanded = true;
         }
-        item->setExpanded(expanded);
+        if (!expanded && item->childCount() > 0) closed.push_back(item);
         return expanded;
     };
     tresourcenode& root = container_->root();
@@ -301,6 +302,10 @@ void TMDIChild::RebuildTree() {
         auto* item = new QTreeWidgetItem(vstResources);
         add(item, *root.child(i));
     }
+    // Expanding items one by one lays the tree out each time; nearly every path leads to an editor,
+    // so open everything at once and close the few branches without one.
+    vstResources->expandAll();
+    for (QTreeWidgetItem* item : closed) item->setExpanded(false);
     vstResources->setCurrentItem(nullptr);
     vstResources->clearSelection();
     vstResources->setUpdatesEnabled(true);
