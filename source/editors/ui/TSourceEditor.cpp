@@ -22,8 +22,10 @@ TSourceEditor::TSourceEditor(QWidget* parent) : QsciScintilla(parent) {
     SendScintilla(SCI_STYLECLEARALL);
     setMarginType(0, QsciScintilla::NumberMargin);
     setMarginLineNumbers(0, true);
-    setMarginWidth(0, QStringLiteral("000000"));
-    setMarginsFont(font);
+    setGutterFont(font);
+    // The horizontal scroll bar follows the longest line instead of a fixed width.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1);
     setIndentationsUseTabs(true);
     setTabWidth(8);
     setBraceMatching(QsciScintilla::NoBraceMatch);
@@ -31,6 +33,20 @@ TSourceEditor::TSourceEditor(QWidget* parent) : QsciScintilla(parent) {
     connect(this, &QsciScintilla::textChanged, this, [this] {
         if (!loading_) modified_ = true;
     });
+}
+
+QFont TSourceEditor::textFont() const {
+    QFont points = font();
+    points.setPointSizeF(QFontInfo(font()).pointSizeF());
+    return points;
+}
+
+void TSourceEditor::setGutterFont(const QFont& font) {
+    // The editor sizes fonts in points; fonts given in pixels would otherwise come out tiny.
+    QFont points = font;
+    points.setPointSizeF(QFontInfo(font).pointSizeF());
+    setMarginsFont(points);
+    setMarginWidth(0, QStringLiteral("00000"));
 }
 
 static void SetRawText(QsciScintilla& sci, const std::vector<std::uint8_t>& bytes) {

@@ -26,6 +26,11 @@ public:
     /// Replaces the whole text as an edit by the user would (marks it modified).
     void SetBytes(std::span<const std::uint8_t> bytes);
 
+    /// The text font in points, as lexers take it.
+    QFont textFont() const;
+    /// The line-number gutter's font, given in pixels or points.
+    void setGutterFont(const QFont& font);
+
     bool modifiedMark() const { return modified_; }
     void setModifiedMark(bool value) { modified_ = value; }
     TLineBreak lineBreakStyle() const { return style_; }

@@ -6,14 +6,16 @@ namespace ballforge {
 
 TframeXMLEditor::TframeXMLEditor(QWidget* parent) : TSourceEditor(parent) {
     auto* lexer = new QsciLexerXML(this);
-    lexer->setDefaultFont(font());
-    for (int style = 0; style < 32; ++style) lexer->setFont(font(), style);
+    const QFont text = textFont();
+    lexer->setDefaultFont(text);
+    for (int style = 0; style < 32; ++style) lexer->setFont(text, style);
     lexer->setColor(QColor(0x00, 0x00, 0x80), QsciLexerHTML::Tag);
     lexer->setColor(QColor(0x00, 0x00, 0x80), QsciLexerHTML::UnknownTag);
-    QFont italic = font();
+    QFont italic = text;
     italic.setItalic(true);
     lexer->setFont(italic, QsciLexerHTML::HTMLComment);
     setLexer(lexer);
+    setGutterFont(font());
     setBraceMatching(QsciScintilla::NoBraceMatch);
 }
 

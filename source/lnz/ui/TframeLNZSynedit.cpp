@@ -14,7 +14,7 @@ TframeLNZSynedit::TframeLNZSynedit(QWidget* parent) : QWidget(parent) {
     QFont gutter(QStringLiteral("Terminal"));
     gutter.setStyleHint(QFont::Monospace);
     gutter.setPixelSize(11);
-    SynEdit1->setMarginsFont(gutter);
+    SynEdit1->setGutterFont(gutter);
     layout->addWidget(SynEdit1);
 }
 
