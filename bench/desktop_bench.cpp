@@ -28,13 +28,14 @@ static std::string MakeModule(const QTemporaryDir& dir, const char* name, int co
     auto update = BeginResUpdate(target, false);
     if (!update) throw std::runtime_error("cannot open the copy of the sample");
     std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 131 + (i >> 9));
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 131 + (i >> 9));
     for (int i = 0; i < count; ++i) {
         bytes[0] = static_cast<std::uint8_t>(i);
         // A mix of editors: text, LNZ and hex resources.
         const char* type = i % 3 == 0 ? "TXT" : i % 3 == 1 ? "LNZ" : "DATA";
-        UpdateResItem(*update, TResourceIDRec::Name(type), TResourceIDRec::Number(1000 + i), 1033, bytes.data(),
-                      bytes.size());
+        UpdateResItem(*update, TResourceIDRec::Name(type), TResourceIDRec::Number(1000 + i), 1033,
+                      bytes.data(), bytes.size());
     }
     if (!EndResUpdate(std::move(update), false)) throw std::runtime_error("cannot write the module");
     return target;
@@ -57,13 +58,16 @@ static void Measure(const std::string& file, const char* what) {
         TMDIChild* doc = main.OpenDocument(file);
         doc->vstResources->repaint(); // the tree on screen
         QApplication::processEvents();
-        desktop = std::min(desktop, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+        desktop =
+            std::min(desktop, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
         items = 0;
-        for (QTreeWidgetItemIterator it(doc->vstResources); *it; ++it) ++items;
+        for (QTreeWidgetItemIterator it(doc->vstResources); *it; ++it)
+            ++items;
         delete doc;
         QApplication::processEvents();
     }
-    std::printf("%-34s %8.1f MB  %5d tree items  core load %8.3f s  desktop open to tree %8.3f s  ratio %s (target <= 1.5x)\n",
+    std::printf("%-34s %8.1f MB  %5d tree items  core load %8.3f s  desktop open to tree %8.3f s  ratio %s "
+                "(target <= 1.5x)\n",
                 what, std::filesystem::file_size(file) / 1048576.0, items, core, desktop,
                 bench::Ratio(desktop, core).c_str());
 }

@@ -8,7 +8,9 @@
 
 namespace ballforge::test {
 
-std::string SourceFile(const std::string& relative) { return std::string(BALLFORGE_SOURCE_ROOT) + "/" + relative; }
+std::string SourceFile(const std::string& relative) {
+    return std::string(BALLFORGE_SOURCE_ROOT) + "/" + relative;
+}
 
 std::string RealFile(const std::string& relative) {
     const std::string path = std::string(BALLFORGE_REALDATA) + "/" + relative;
@@ -25,7 +27,9 @@ void WriteAll(const std::string& file, const std::vector<std::uint8_t>& bytes) {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 QString CopyInto(const QTemporaryDir& dir, const std::string& source, const QString& name) {
     const QString target = dir.filePath(name);

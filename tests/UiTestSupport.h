@@ -27,9 +27,9 @@ public:
     QList<TFileDialogRequest> openRequests;
     QList<TFileDialogRequest> saveRequests;
 
-    QList<TAnswer> answers;           // Question: the next answer (Cancel when empty)
-    QList<QStringList> openAnswers;   // OpenFiles: the next choice (cancelled when empty)
-    QStringList saveAnswers;          // SaveFile: the next name (cancelled when empty)
+    QList<TAnswer> answers;                      // Question: the next answer (Cancel when empty)
+    QList<QStringList> openAnswers;              // OpenFiles: the next choice (cancelled when empty)
+    QStringList saveAnswers;                     // SaveFile: the next name (cancelled when empty)
     QList<std::function<int(QDialog&)>> dialogs; // Exec: fills the dialog, answers its result
 
     void Message(const QString& text) override { messages << text; }

@@ -17,6 +17,7 @@ struct TWindowPlacement {
 
 /// The stored rectangle, when it is sensible on a screen of the given size; otherwise none, and the
 /// window keeps its centred default place.
-std::optional<TWindowPlacement> PlacementFromSettings(const TSettings& settings, int screenWidth, int screenHeight);
+std::optional<TWindowPlacement> PlacementFromSettings(const TSettings& settings, int screenWidth,
+                                                      int screenHeight);
 
 } // namespace ballforge

@@ -10,7 +10,8 @@ class TGameRegistry {
 public:
     virtual ~TGameRegistry() = default;
     /// None when the key does not exist; an empty text when the key exists without the value.
-    virtual std::optional<std::string> ReadMachineString(const std::string& key, const std::string& value) const = 0;
+    virtual std::optional<std::string> ReadMachineString(const std::string& key,
+                                                         const std::string& value) const = 0;
     /// A path as the games wrote it ("C:\Petz 5") in the form this system opens; empty when it has none.
     virtual std::string NativePath(const std::string& registryPath) const = 0;
 };

@@ -16,7 +16,8 @@ void TRecentfiles::AddFile(const std::string& fileName) {
         }
     }
     files_.push_back(fileName);
-    while (files_.size() > MaxFiles) files_.erase(files_.begin());
+    while (files_.size() > MaxFiles)
+        files_.erase(files_.begin());
     Changed();
 }
 
@@ -36,7 +37,8 @@ void TRecentfiles::LoadFrom(const TSettingsStore& store) {
         }
     }
     // The list never grows past its limit, however many entries a damaged value announces.
-    while (files_.size() > MaxFiles) files_.erase(files_.begin());
+    while (files_.size() > MaxFiles)
+        files_.erase(files_.begin());
     Changed();
 }
 

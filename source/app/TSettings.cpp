@@ -11,14 +11,16 @@ TSettings& Settings() {
 }
 
 std::string TSettings::WindowPositionText() const {
-    return std::to_string(windowLeft) + "," + std::to_string(windowTop) + "," + std::to_string(windowRight) + "," +
-           std::to_string(windowBottom);
+    return std::to_string(windowLeft) + "," + std::to_string(windowTop) + "," + std::to_string(windowRight) +
+           "," + std::to_string(windowBottom);
 }
 
 static bool ToInt32(const std::string& text, std::int32_t& out) {
     std::string_view s = text;
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);
     std::int32_t v = 0;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);

@@ -34,10 +34,18 @@ static std::string Unescape(const std::string& text, std::size_t& pos, char term
         }
         char e = text[pos++];
         switch (e) {
-        case 'n': out.push_back(u'\n'); break;
-        case 'r': out.push_back(u'\r'); break;
-        case 't': out.push_back(u'\t'); break;
-        case '0': out.push_back(u'\0'); break;
+        case 'n':
+            out.push_back(u'\n');
+            break;
+        case 'r':
+            out.push_back(u'\r');
+            break;
+        case 't':
+            out.push_back(u'\t');
+            break;
+        case '0':
+            out.push_back(u'\0');
+            break;
         case 'x': {
             unsigned v = 0;
             int digits = 0;
@@ -48,7 +56,9 @@ static std::string Unescape(const std::string& text, std::size_t& pos, char term
             out.push_back(static_cast<char16_t>(v));
             break;
         }
-        default: out.push_back(static_cast<unsigned char>(e)); break;
+        default:
+            out.push_back(static_cast<unsigned char>(e));
+            break;
         }
     }
     if (pos < text.size()) ++pos; // the terminator
@@ -64,7 +74,8 @@ TWineRegistry::TWineRegistry(std::string prefix) : prefix_(std::move(prefix)) {
     }
 }
 
-TWineRegistry::TWineRegistry(std::string prefix, const std::string& systemRegText) : prefix_(std::move(prefix)) {
+TWineRegistry::TWineRegistry(std::string prefix, const std::string& systemRegText)
+    : prefix_(std::move(prefix)) {
     Parse(systemRegText);
 }
 
@@ -81,7 +92,8 @@ void TWineRegistry::Parse(const std::string& text) {
         if (line[0] == '[') {
             std::size_t pos = 1;
             std::string key = Lower(Unescape(line, pos, ']'));
-            while (!key.empty() && key.front() == '\\') key.erase(key.begin());
+            while (!key.empty() && key.front() == '\\')
+                key.erase(key.begin());
             current = &keys_[key];
             continue;
         }
@@ -107,9 +119,11 @@ void TWineRegistry::Parse(const std::string& text) {
     }
 }
 
-std::optional<std::string> TWineRegistry::ReadMachineString(const std::string& key, const std::string& value) const {
+std::optional<std::string> TWineRegistry::ReadMachineString(const std::string& key,
+                                                            const std::string& value) const {
     std::string k = Lower(key);
-    while (!k.empty() && k.front() == '\\') k.erase(k.begin());
+    while (!k.empty() && k.front() == '\\')
+        k.erase(k.begin());
     auto found = keys_.find(k);
     // A 64-bit prefix keeps the keys of 32-bit installers under Wow6432Node.
     if (found == keys_.end() && k.rfind("software\\", 0) == 0)
@@ -134,7 +148,8 @@ std::string TWineRegistry::NativePath(const std::string& registryPath) const {
     std::string rest = registryPath.substr(2);
     for (char& c : rest)
         if (c == '\\') c = '/';
-    while (!rest.empty() && rest.front() == '/') rest.erase(rest.begin());
+    while (!rest.empty() && rest.front() == '/')
+        rest.erase(rest.begin());
     std::string result = FromPath(drive);
     if (!rest.empty()) result += "/" + rest;
     return result;

@@ -16,7 +16,8 @@ public:
     /// Parses registry text directly (tests, or a file read elsewhere).
     TWineRegistry(std::string prefix, const std::string& systemRegText);
 
-    std::optional<std::string> ReadMachineString(const std::string& key, const std::string& value) const override;
+    std::optional<std::string> ReadMachineString(const std::string& key,
+                                                 const std::string& value) const override;
     std::string NativePath(const std::string& registryPath) const override;
 
     /// $WINEPREFIX, or the user's ~/.wine.

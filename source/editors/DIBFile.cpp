@@ -36,7 +36,8 @@ std::vector<std::uint8_t> BitmapFileFromData(std::span<const std::uint8_t> data)
             else if (bits <= 8)
                 colours = (std::uint64_t{1} << bits) * 4;
             // BI_BITFIELDS with the short header keeps its three masks in front of the pixels.
-            if (headerSize == 40 && (compression == 3 || compression == 6)) masks = compression == 3 ? 12 : 16;
+            if (headerSize == 40 && (compression == 3 || compression == 6))
+                masks = compression == 3 ? 12 : 16;
         } else {
             return {};
         }

@@ -38,9 +38,12 @@ TTextLines SplitTextLines(std::span<const std::uint8_t> bytes) {
 
 const char* LineBreakText(TLineBreak style) {
     switch (style) {
-    case TLineBreak::lbLF: return "\n";
-    case TLineBreak::lbCR: return "\r";
-    case TLineBreak::lbCRLF: break;
+    case TLineBreak::lbLF:
+        return "\n";
+    case TLineBreak::lbCR:
+        return "\r";
+    case TLineBreak::lbCRLF:
+        break;
     }
     return "\r\n";
 }
@@ -48,7 +51,8 @@ const char* LineBreakText(TLineBreak style) {
 std::vector<std::uint8_t> JoinTextLines(const std::vector<std::string>& lines, TLineBreak style) {
     const std::string brk = LineBreakText(style);
     std::size_t total = 0;
-    for (const auto& l : lines) total += l.size() + brk.size();
+    for (const auto& l : lines)
+        total += l.size() + brk.size();
     std::vector<std::uint8_t> out;
     out.reserve(total);
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -40,7 +40,8 @@ std::vector<TSpriteEntry> ReadSpriteList(std::span<const std::uint8_t> data) {
 std::vector<std::uint8_t> WriteSpriteList(const std::vector<TSpriteEntry>& entries) {
     ByteWriter w;
     w.u32(static_cast<std::uint32_t>(entries.size()));
-    for (const auto& e : entries) w.bytes(e.bytes);
+    for (const auto& e : entries)
+        w.bytes(e.bytes);
     return w.take();
 }
 
@@ -88,7 +89,8 @@ void SetBreedName(tresourcenode& breedStrings, const std::string& name) {
         if (r.remaining() < 2) continue;
         const std::uint16_t length = r.u16();
         if (length == 0 || r.remaining() < std::uint64_t{length} * 2) continue;
-        for (std::uint16_t i = 0; i < length; ++i) s.push_back(static_cast<char16_t>(r.u16()));
+        for (std::uint16_t i = 0; i < length; ++i)
+            s.push_back(static_cast<char16_t>(r.u16()));
         if (auto zero = s.find(u'\0'); zero != std::u16string::npos) s.resize(zero);
     }
     strings[1001 % 16] = Utf8ToUtf16(name);
@@ -96,25 +98,32 @@ void SetBreedName(tresourcenode& breedStrings, const std::string& name) {
     for (const auto& s : strings) {
         if (s.size() > 0xFFFF) throw std::range_error("A string of the string table is too long");
         w.u16(static_cast<std::uint16_t>(s.size()));
-        for (char16_t c : s) w.u16(c);
+        for (char16_t c : s)
+            w.u16(c);
     }
     breedStrings.data = w.take();
 }
 
-static std::uint16_t Swap(std::uint16_t v) { return static_cast<std::uint16_t>((v >> 8) | (v << 8)); }
+static std::uint16_t Swap(std::uint16_t v) {
+    return static_cast<std::uint16_t>((v >> 8) | (v << 8));
+}
 
 std::string SwappedBreedIDHex(std::uint16_t breedID) {
     static const char digits[] = "0123456789ABCDEF";
     const std::uint16_t s = Swap(breedID);
     std::string out(4, '0');
-    for (int i = 0; i < 4; ++i) out[static_cast<std::size_t>(3 - i)] = digits[(s >> (4 * i)) & 0xF];
+    for (int i = 0; i < 4; ++i)
+        out[static_cast<std::size_t>(3 - i)] = digits[(s >> (4 * i)) & 0xF];
     return out;
 }
 
 std::uint16_t BreedIDFromSwappedHex(const std::string& hex) {
     std::uint32_t v = 0;
     for (char c : hex) {
-        int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        int d = c >= '0' && c <= '9'   ? c - '0'
+                : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                       : -1;
         if (d < 0) break;
         v = ((v << 4) | static_cast<std::uint32_t>(d)) & 0xFFFF;
     }

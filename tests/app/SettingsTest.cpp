@@ -30,7 +30,8 @@ TEST(RecentFiles, AddFileKeepsOneEntryPerNameIgnoringCaseAndTheNewestLast) {
 
 TEST(RecentFiles, KeepsTheLastEightAndHidesVeryLongNamesFromTheMenu) {
     TRecentfiles recent;
-    for (int i = 1; i <= 9; ++i) recent.AddFile("file" + std::to_string(i));
+    for (int i = 1; i <= 9; ++i)
+        recent.AddFile("file" + std::to_string(i));
     ASSERT_EQ(recent.files().size(), 8u);
     EXPECT_EQ(recent.files().front(), "file2");
     EXPECT_EQ(recent.files().back(), "file9");
@@ -38,7 +39,8 @@ TEST(RecentFiles, KeepsTheLastEightAndHidesVeryLongNamesFromTheMenu) {
     const std::string longName(500, 'x');
     recent.AddFile(longName);
     EXPECT_EQ(recent.files().back(), longName);
-    for (const auto& e : recent.MenuEntries()) EXPECT_NE(e.fileName, longName);
+    for (const auto& e : recent.MenuEntries())
+        EXPECT_NE(e.fileName, longName);
     EXPECT_EQ(recent.MenuEntries().size(), 7u);
     TMemorySettingsStore store;
     recent.SaveTo(store);
@@ -64,11 +66,13 @@ TEST(RecentFiles, DamagedValuesReadWhatIsThereAndNeverOverrun) {
         {"huge count and length", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'z'}, {"z"}},
         {"length cut short", {2, 0, 0, 0, 1, 0, 0, 0, 'a', 3, 0}, {"a"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(DecodeRecentFiles(c.bytes), c.expected) << c.what;
+    for (const auto& c : cases)
+        EXPECT_EQ(DecodeRecentFiles(c.bytes), c.expected) << c.what;
 
     // A stored list of more than eight entries is cut to the newest eight.
     std::vector<std::string> many;
-    for (int i = 0; i < 12; ++i) many.push_back(std::to_string(i));
+    for (int i = 0; i < 12; ++i)
+        many.push_back(std::to_string(i));
     TMemorySettingsStore store;
     store.exists = true;
     store.WriteBinary("RecentFiles", EncodeRecentFiles(many));
@@ -114,11 +118,8 @@ TEST(Settings, WindowPositionItemsConvertInOrderUntilOneFails) {
         const char* text;
         const char* expected;
     } cases[] = {
-        {"5,5,x,600", "5,5,700,600"},
-        {"1,2,3", "20,20,700,600"},
-        {"1,2,3,4,5", "20,20,700,600"},
-        {"-10,30,900,800", "-10,30,900,800"},
-        {"a,2,3,4", "20,20,700,600"},
+        {"5,5,x,600", "5,5,700,600"},         {"1,2,3", "20,20,700,600"},   {"1,2,3,4,5", "20,20,700,600"},
+        {"-10,30,900,800", "-10,30,900,800"}, {"a,2,3,4", "20,20,700,600"},
     };
     for (const auto& c : cases) {
         TSettings s;
@@ -156,7 +157,7 @@ TEST(StartupRules, PlacementIsTakenOnlyWhenSensible) {
         int l, t, r, b;
         bool placed;
     } cases[] = {
-        {20, 20, 700, 600, true},    {0, 0, 100, 600, false},   {0, 0, 101, 600, true},
+        {20, 20, 700, 600, true},     {0, 0, 100, 600, false},   {0, 0, 101, 600, true},
         {2000, 20, 2700, 600, false}, {20, 20, 700, 120, false}, {-50, -50, 500, 500, true},
         {20, 20, 0, 600, false},
     };
@@ -209,7 +210,8 @@ TEST(WineRegistry, ReadsValuesUnescapedAndFindsKeysOf32BitInstallers) {
     TWineRegistry reg("/nowhere", kSystemReg);
     EXPECT_EQ(reg.ReadMachineString("\\SOFTWARE\\PF.Magic\\Petz 3\\3.00.01", "Petz Root Path"),
               "C:\\Program Files\\PF.Magic\\Petz 3\\");
-    EXPECT_EQ(reg.ReadMachineString("\\SOFTWARE\\StudioMythos\\Petz 5\\4.00.00", "petz root path"), "C:\\Petz5");
+    EXPECT_EQ(reg.ReadMachineString("\\SOFTWARE\\StudioMythos\\Petz 5\\4.00.00", "petz root path"),
+              "C:\\Petz5");
     EXPECT_EQ(reg.ReadMachineString("\\SOFTWARE\\PF.Magic\\Petz II\\1.00.01", "Petz Root Path"), "");
     EXPECT_FALSE(reg.ReadMachineString("\\SOFTWARE\\Nobody", "Petz Root Path"));
 }
@@ -238,5 +240,6 @@ TEST(WineRegistry, AMissingPrefixIsAnEmptyRegistry) {
     TWineRegistry reg("/definitely/not/a/prefix");
     EXPECT_FALSE(reg.ReadMachineString(PetzNames[5].key, "Petz Root Path"));
     const auto roots = FindGameFolders(reg);
-    for (const auto& r : roots) EXPECT_EQ(r, "");
+    for (const auto& r : roots)
+        EXPECT_EQ(r, "");
 }

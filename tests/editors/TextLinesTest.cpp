@@ -1,12 +1,14 @@
 // Line handling of the text editors and the file header of numeric bitmaps.
-#include "editors/DIBFile.h"
 #include "editors/TextLines.h"
+#include "editors/DIBFile.h"
 
 #include <gtest/gtest.h>
 
 using namespace ballforge;
 
-static std::vector<std::uint8_t> B(const std::string& s) { return {s.begin(), s.end()}; }
+static std::vector<std::uint8_t> B(const std::string& s) {
+    return {s.begin(), s.end()};
+}
 
 TEST(TextLines, SplitNotesTheStyleAndJoinGivesUniformTextsBackByteForByte) {
     struct Case {
@@ -21,7 +23,9 @@ TEST(TextLines, SplitNotesTheStyleAndJoinGivesUniformTextsBackByteForByte) {
         {"no break", "abc", {"abc"}, TLineBreak::lbCRLF},
         {"empty", "", {""}, TLineBreak::lbCRLF},
         {"only a break", "\n", {"", ""}, TLineBreak::lbLF},
-        {"high bytes and zero kept", std::string("\xE9\0x\n", 4), {std::string("\xE9\0x", 3), ""},
+        {"high bytes and zero kept",
+         std::string("\xE9\0x\n", 4),
+         {std::string("\xE9\0x", 3), ""},
          TLineBreak::lbLF},
     };
     for (const auto& c : cases) {
@@ -45,7 +49,8 @@ namespace {
 std::vector<std::uint8_t> SmallDIB(std::uint32_t headerSize, std::uint16_t bits, std::uint32_t used) {
     std::vector<std::uint8_t> d;
     auto u32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) d.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            d.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     };
     auto u16 = [&](std::uint16_t v) {
         d.push_back(static_cast<std::uint8_t>(v));

@@ -1,7 +1,7 @@
 // The values that make a copy of a breed a new breed.
+#include "tools/NewBreed.h"
 #include "documents/ByteWriter.h"
 #include "documents/Errors.h"
-#include "tools/NewBreed.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,8 @@ std::vector<std::uint8_t> Table63(const std::u16string& name, const std::u16stri
         const std::u16string* s = i == 9 ? &name : i == 10 ? &folder : nullptr;
         w.u16(s ? static_cast<std::uint16_t>(s->size()) : 0);
         if (s)
-            for (char16_t c : *s) w.u16(c);
+            for (char16_t c : *s)
+                w.u16(c);
     }
     return w.take();
 }
@@ -49,7 +50,12 @@ TEST(NewBreed, ListsThatCarryNoBreedIDFailWithAMessage) {
         std::vector<std::uint8_t> data;
     } cases[] = {
         {"no entries", SpriteList({})},
-        {"shorter than announced", [] { auto d = SpriteList({1}); d.resize(40); return d; }()},
+        {"shorter than announced",
+         [] {
+             auto d = SpriteList({1});
+             d.resize(40);
+             return d;
+         }()},
         {"huge count", {0xFF, 0xFF, 0xFF, 0xFF}},
         {"breed ID out of range", SpriteList({70000})},
         {"empty", {}},

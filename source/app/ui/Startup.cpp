@@ -13,7 +13,9 @@
 #endif
 
 // Resources of a static library must be registered by name, outside any namespace.
-static void InitManual() { Q_INIT_RESOURCE(manual); }
+static void InitManual() {
+    Q_INIT_RESOURCE(manual);
+}
 
 namespace ballforge {
 

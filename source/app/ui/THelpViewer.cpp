@@ -29,10 +29,16 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(640, 520);
 }
 
-QUrl THelpViewer::PageUrl(const QString& page) { return QUrl(QStringLiteral("qrc:/manual/") + page); }
+QUrl THelpViewer::PageUrl(const QString& page) {
+    return QUrl(QStringLiteral("qrc:/manual/") + page);
+}
 
-bool THelpViewer::ManualPresent() { return QFile::exists(QStringLiteral(":/manual/index.html")); }
+bool THelpViewer::ManualPresent() {
+    return QFile::exists(QStringLiteral(":/manual/index.html"));
+}
 
-void THelpViewer::ShowPage(const QString& page) { Browser->setSource(PageUrl(page)); }
+void THelpViewer::ShowPage(const QString& page) {
+    Browser->setSource(PageUrl(page));
+}
 
 } // namespace ballforge

@@ -6,7 +6,8 @@
 
 namespace ballforge {
 
-std::optional<std::string> TQtGameRegistry::ReadMachineString(const std::string& key, const std::string& value) const {
+std::optional<std::string> TQtGameRegistry::ReadMachineString(const std::string& key,
+                                                              const std::string& value) const {
     QString path = QStringLiteral("HKEY_LOCAL_MACHINE") + QString::fromStdString(key);
 #ifdef Q_OS_WIN
     // 32-bit installers on 64-bit Windows write below Wow6432Node; this program may be 64-bit.

@@ -8,7 +8,8 @@ namespace ballforge {
 
 class TQtGameRegistry : public TGameRegistry {
 public:
-    std::optional<std::string> ReadMachineString(const std::string& key, const std::string& value) const override;
+    std::optional<std::string> ReadMachineString(const std::string& key,
+                                                 const std::string& value) const override;
     std::string NativePath(const std::string& registryPath) const override { return registryPath; }
 };
 

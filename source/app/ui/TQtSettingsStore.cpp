@@ -6,20 +6,26 @@ namespace ballforge {
 
 TQtSettingsStore::TQtSettingsStore() {
 #ifdef Q_OS_WIN
-    settings_ = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Quillbrook Software\\Ballforge"),
-                                            QSettings::NativeFormat);
+    settings_ = std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\Quillbrook Software\\Ballforge"),
+        QSettings::NativeFormat);
 #else
-    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Quillbrook Software"), QStringLiteral("Ballforge"));
+    settings_ =
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                    QStringLiteral("Quillbrook Software"), QStringLiteral("Ballforge"));
 #endif
 }
 
 TQtSettingsStore::TQtSettingsStore(const QString& iniFile)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
 
-bool TQtSettingsStore::KeyExists() const { return !settings_->allKeys().isEmpty(); }
+bool TQtSettingsStore::KeyExists() const {
+    return !settings_->allKeys().isEmpty();
+}
 
-bool TQtSettingsStore::OpenForWriting() { return settings_->isWritable(); }
+bool TQtSettingsStore::OpenForWriting() {
+    return settings_->isWritable();
+}
 
 std::optional<std::string> TQtSettingsStore::ReadString(const std::string& name) const {
     const QVariant v = settings_->value(QString::fromStdString(name));
@@ -53,10 +59,12 @@ void TQtSettingsStore::WriteInteger(const std::string& name, std::int32_t value)
 }
 
 void TQtSettingsStore::WriteBinary(const std::string& name, const std::vector<std::uint8_t>& value) {
-    settings_->setValue(QString::fromStdString(name),
-                        QByteArray(reinterpret_cast<const char*>(value.data()), static_cast<qsizetype>(value.size())));
+    settings_->setValue(QString::fromStdString(name), QByteArray(reinterpret_cast<const char*>(value.data()),
+                                                                 static_cast<qsizetype>(value.size())));
 }
 
-void TQtSettingsStore::Sync() { settings_->sync(); }
+void TQtSettingsStore::Sync() {
+    settings_->sync();
+}
 
 } // namespace ballforge

@@ -27,8 +27,10 @@ QPixmap AboutPicture() {
     const struct {
         int x, y, r;
         QColor c;
-    } balls[] = {{40, 70, 28, QColor(0xf2, 0xb1, 0x4c)}, {78, 46, 18, QColor(0xe8, 0x6a, 0x5b)},
-                 {92, 84, 14, QColor(0xf7, 0xe0, 0x9b)}, {300, 60, 34, QColor(0x7c, 0xc5, 0x76)},
+    } balls[] = {{40, 70, 28, QColor(0xf2, 0xb1, 0x4c)},
+                 {78, 46, 18, QColor(0xe8, 0x6a, 0x5b)},
+                 {92, 84, 14, QColor(0xf7, 0xe0, 0x9b)},
+                 {300, 60, 34, QColor(0x7c, 0xc5, 0x76)},
                  {262, 90, 12, QColor(0xff, 0xff, 0xff)}};
     for (const auto& b : balls) {
         QRadialGradient g(b.x - b.r / 3, b.y - b.r / 3, b.r * 1.4);
@@ -48,7 +50,8 @@ QPixmap AboutPicture() {
 }
 
 QLabel* LinkLabel(const QString& text, const QString& target, QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("<a href=\"%1\" style=\"color:blue\">%2</a>").arg(target, text), parent);
+    auto* label =
+        new QLabel(QStringLiteral("<a href=\"%1\" style=\"color:blue\">%2</a>").arg(target, text), parent);
     label->setOpenExternalLinks(true);
     label->setCursor(Qt::PointingHandCursor);
     return label;
@@ -62,11 +65,13 @@ TfrmLNZAbout::TfrmLNZAbout(QWidget* parent) : QDialog(parent) {
     picture->setPixmap(AboutPicture());
     layout->addWidget(picture);
     QStringList parts = QApplication::applicationVersion().split('.');
-    while (parts.size() < 3) parts << QStringLiteral("0");
+    while (parts.size() < 3)
+        parts << QStringLiteral("0");
     const QString version = QStringLiteral("V%1.%2.%3").arg(parts[0], parts[1], parts[2]);
-    lblProgram = new QLabel(QStringLiteral("<b>%1</b>").arg(QStringLiteral("Ballforge %s, the Petz file editor").replace(
-                                QStringLiteral("%s"), version)),
-                            this);
+    lblProgram = new QLabel(
+        QStringLiteral("<b>%1</b>")
+            .arg(QStringLiteral("Ballforge %s, the Petz file editor").replace(QStringLiteral("%s"), version)),
+        this);
     layout->addWidget(lblProgram);
     auto* producedRow = new QHBoxLayout;
     producedRow->addWidget(new QLabel(QStringLiteral("<b>Produced by</b>"), this));

@@ -85,21 +85,27 @@ void TfrmLNZMain::CreateActions() {
         return a;
     };
     QStyle* s = style();
-    FileNew1 = make(QStringLiteral("&New"), QStringLiteral("New|Create a new file"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    FileNew1 = make(QStringLiteral("&New"), QStringLiteral("New|Create a new file"),
+                    QKeySequence(Qt::CTRL | Qt::Key_N));
     FileNew1->setIcon(s->standardIcon(QStyle::SP_FileIcon));
     FileOpenFolder1 = make(QStringLiteral("Open folder"), {});
-    FileOpen1 = make(QStringLiteral("&Open..."), QStringLiteral("Open|Open a file"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    FileOpen1 = make(QStringLiteral("&Open..."), QStringLiteral("Open|Open a file"),
+                     QKeySequence(Qt::CTRL | Qt::Key_O));
     FileOpen1->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
     FileClose1 = make(QStringLiteral("&Close"), QStringLiteral("Close|Close current file"));
-    FileSave1 = make(QStringLiteral("&Save"), QStringLiteral("Save|Save current file"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    FileSave1 = make(QStringLiteral("&Save"), QStringLiteral("Save|Save current file"),
+                     QKeySequence(Qt::CTRL | Qt::Key_S));
     FileSave1->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    FileSaveAs1 = make(QStringLiteral("Save &As..."), QStringLiteral("Save As|Save current file with different name"));
+    FileSaveAs1 =
+        make(QStringLiteral("Save &As..."), QStringLiteral("Save As|Save current file with different name"));
     aConvertToVavoruza = make(QStringLiteral("Convert to Vavoruza..."), {});
     aConvertToVavoruza->setEnabled(false);
     FileExit1 = make(QStringLiteral("E&xit"), QStringLiteral("Exit|Exit application"));
     WindowCascade1 = make(QStringLiteral("&Cascade"), QStringLiteral("Cascade|Arrange windows overlapped"));
-    WindowTileHorizontal1 = make(QStringLiteral("Tile &Horizontally"), QStringLiteral("Tile Horizontally|Arrange windows side by side"));
-    WindowTileVertical1 = make(QStringLiteral("Tile &Vertically"), QStringLiteral("Tile Vertically|Arrange windows one above the other"));
+    WindowTileHorizontal1 = make(QStringLiteral("Tile &Horizontally"),
+                                 QStringLiteral("Tile Horizontally|Arrange windows side by side"));
+    WindowTileVertical1 = make(QStringLiteral("Tile &Vertically"),
+                               QStringLiteral("Tile Vertically|Arrange windows one above the other"));
     WindowMinimizeAll1 = make(QStringLiteral("&Minimize All"), {});
     WindowArrangeAll1 = make(QStringLiteral("&Arrange All"), {});
     HelpContents1 = make(QStringLiteral("&Rar Uvedaro Vediri"), {});
@@ -186,7 +192,8 @@ void TfrmLNZMain::CreateActions() {
         }
     });
     connect(WindowMinimizeAll1, &QAction::triggered, this, [this] {
-        for (QMdiSubWindow* w : mdiArea->subWindowList()) w->showMinimized();
+        for (QMdiSubWindow* w : mdiArea->subWindowList())
+            w->showMinimized();
     });
     connect(WindowArrangeAll1, &QAction::triggered, mdiArea, &QMdiArea::tileSubWindows);
     connect(HelpContents1, &QAction::triggered, this, &TfrmLNZMain::HelpContents1Execute);
@@ -195,7 +202,9 @@ void TfrmLNZMain::CreateActions() {
     FileOpenFolder1->setEnabled(false);
 }
 
-void TfrmLNZMain::FindGameFolders(const TGameRegistry& registry) { GameRootFolders = ballforge::FindGameFolders(registry); }
+void TfrmLNZMain::FindGameFolders(const TGameRegistry& registry) {
+    GameRootFolders = ballforge::FindGameFolders(registry);
+}
 
 void TfrmLNZMain::RestorePlacement() {
     const TSettings& s = Settings();
@@ -203,7 +212,8 @@ void TfrmLNZMain::RestorePlacement() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
-        if (auto placement = PlacementFromSettings(s, screen->geometry().width(), screen->geometry().height())) {
+        if (auto placement =
+                PlacementFromSettings(s, screen->geometry().width(), screen->geometry().height())) {
             move(placement->left, placement->top);
             resize(placement->width, placement->height);
         }
@@ -246,9 +256,15 @@ TMDIChild* TfrmLNZMain::OpenDocument(const std::string& fileName) {
     connect(child, &TMDIChild::menuStateChanged, this, &TfrmLNZMain::UpdateMenuItems);
     mdiArea->addSubWindow(child);
     switch (Settings().childWindowState) {
-    case wsMinimized: child->showMinimized(); break;
-    case wsMaximized: child->showMaximized(); break;
-    default: child->show(); break;
+    case wsMinimized:
+        child->showMinimized();
+        break;
+    case wsMaximized:
+        child->showMaximized();
+        break;
+    default:
+        child->show();
+        break;
     }
     if (!fileName.empty()) Settings().recentFiles.AddFile(fileName);
     UpdateMenuItems();
@@ -308,7 +324,9 @@ void TfrmLNZMain::MergeEditMenu(QMdiSubWindow* active) {
     });
 }
 
-void TfrmLNZMain::FileNew1Execute() { OpenDocument(std::string()); }
+void TfrmLNZMain::FileNew1Execute() {
+    OpenDocument(std::string());
+}
 
 void TfrmLNZMain::FileOpen1Execute() {
     TFileDialogRequest request;
@@ -353,10 +371,12 @@ void TfrmLNZMain::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     std::vector<std::string> args;
-    for (const QString& a : commandLine_) args.push_back(a.toStdString());
+    for (const QString& a : commandLine_)
+        args.push_back(a.toStdString());
     if (auto file = FileToOpenFromArguments(args)) {
         const QString name = QString::fromStdString(*file);
-        QMetaObject::invokeMethod(this, [this, name] { OpenFiles({name}); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, name] { OpenFiles({name}); }, Qt::QueuedConnection);
     }
 }
 

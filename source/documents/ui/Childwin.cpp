@@ -39,13 +39,16 @@ namespace {
 
 constexpr int NodeRole = Qt::UserRole + 1;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // In-place editing hands the accepted text to the window instead of writing it into the item: the
 // item's text follows the node, which may show a type number as its name.
 class TResourceItemDelegate : public QStyledItemDelegate {
 public:
-    TResourceItemDelegate(TMDIChild* window, QObject* parent) : QStyledItemDelegate(parent), window_(window) {}
+    TResourceItemDelegate(TMDIChild* window, QObject* parent)
+        : QStyledItemDelegate(parent), window_(window) {}
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
         auto* edit = qobject_cast<QLineEdit*>(editor);
         if (!edit) return;
@@ -78,9 +81,10 @@ TMDIChild::TMDIChild(const std::string& fileName, QWidget* parent) : QMdiSubWind
         container_ = CreateContainer(kind, fileName);
         if (!fileName.empty()) container_->Load();
     } catch (const EFileOpenError&) {
-        Prompts().Message(QStringLiteral("Sorry, couldn't open the file \"%1\". Check that it is not open in another "
-                                         "application and try again.")
-                              .arg(Q(fileName)));
+        Prompts().Message(
+            QStringLiteral("Sorry, couldn't open the file \"%1\". Check that it is not open in another "
+                           "application and try again.")
+                .arg(Q(fileName)));
         throw EAbort();
     }
 
@@ -160,7 +164,8 @@ void TMDIChild::CreateControls() {
 }
 
 // The standard editing commands act on whatever control has the focus.
-static void OnFocused(const std::function<void(QsciScintilla*)>& sci, const std::function<void(QLineEdit*)>& line,
+static void OnFocused(const std::function<void(QsciScintilla*)>& sci,
+                      const std::function<void(QLineEdit*)>& line,
                       const std::function<void(QPlainTextEdit*)>& plain) {
     QWidget* w = QApplication::focusWidget();
     if (auto* s = qobject_cast<QsciScintilla*>(w))
@@ -252,7 +257,9 @@ void TMDIChild::CreateActions() {
     popupMenu->addAction(QStringLiteral("Cancel"));
 }
 
-bool TMDIChild::IsPEDocument() const { return dynamic_cast<TDLLresfile*>(container_.get()) != nullptr; }
+bool TMDIChild::IsPEDocument() const {
+    return dynamic_cast<TDLLresfile*>(container_.get()) != nullptr;
+}
 
 void TMDIChild::SetModified(bool value) {
     modified_ = value;
@@ -283,7 +290,8 @@ void TMDIChild::RebuildTree() {
     const bool editable = IsPEDocument();
     std::vector<QTreeWidgetItem*> closed;
     // Answers whether the item was expanded, so that every path to an editor opens.
-    std::function<bool(QTreeWidgetItem*, tresourcenode&)> add = [&](QTreeWidgetItem* item, tresourcenode& node) {
+    std::function<bool(QTreeWidgetItem*, tresourcenode&)> add = [&](QTreeWidgetItem* item,
+                                                                    tresourcenode& node) {
         item->setText(0, ItemText(node));
         item->setData(0, NodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(&node)));
         Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -305,7 +313,8 @@ void TMDIChild::RebuildTree() {
     // Expanding items one by one lays the tree out each time; nearly every path leads to an editor,
     // so open everything at once and close the few branches without one.
     vstResources->expandAll();
-    for (QTreeWidgetItem* item : closed) item->setExpanded(false);
+    for (QTreeWidgetItem* item : closed)
+        item->setExpanded(false);
     vstResources->setCurrentItem(nullptr);
     vstResources->clearSelection();
     vstResources->setUpdatesEnabled(true);
@@ -341,11 +350,14 @@ void TMDIChild::SelectNode(const tresourcenode* node) {
 
 tresourcenode* TMDIChild::ShownNodeFor(tresourcenode* selected) {
     tresourcenode* node = selected;
-    while (node && node->data.empty() && node->count() == 1) node = node->child(0);
+    while (node && node->data.empty() && node->count() == 1)
+        node = node->child(0);
     return node;
 }
 
-tresourcenode* TMDIChild::ShownNode() const { return ShownNodeFor(SelectedNode()); }
+tresourcenode* TMDIChild::ShownNode() const {
+    return ShownNodeFor(SelectedNode());
+}
 
 void TMDIChild::UpdateSelectionActions() {
     tresourcenode* selected = SelectedNode();
@@ -427,13 +439,18 @@ void TMDIChild::aDeleteResourceExecute() {
     auto text = [this](const tresourcenode* n) { return Q(container_->IdentifierText(*n)); };
     QString question = QStringLiteral("Are you sure that you want to delete ");
     switch (selected->Level()) {
-    case 0: question += QStringLiteral("all '%1' resources?").arg(text(selected)); break;
-    case 1: question += QStringLiteral("the resource '%1:%2'?").arg(text(selected->parent()), text(selected)); break;
+    case 0:
+        question += QStringLiteral("all '%1' resources?").arg(text(selected));
+        break;
+    case 1:
+        question += QStringLiteral("the resource '%1:%2'?").arg(text(selected->parent()), text(selected));
+        break;
     case 2:
         question += QStringLiteral("the resource '%1:%2:%3'?")
                         .arg(text(selected->parent()->parent()), text(selected->parent()), text(selected));
         break;
-    default: throw std::runtime_error("Unknown depth level when picking resources for deletion!");
+    default:
+        throw std::runtime_error("Unknown depth level when picking resources for deletion!");
     }
     if (Prompts().Question(question, true) != TAnswer::aYes) return;
     SetFrame(nullptr);
@@ -453,9 +470,10 @@ void TMDIChild::RenameNode(tresourcenode* node, const QString& text) {
     if (node->Level() == 2 && !id.isNumber()) return;
     // A module stores numbers of 16 bits only; such a name would make every later save fail.
     if (!FitsPEIdentifier(id)) {
-        Prompts().Message(QStringLiteral("\"%1\" cannot be used: resource types, names and languages given as "
-                                         "numbers must lie between 0 and 65535.")
-                              .arg(text));
+        Prompts().Message(
+            QStringLiteral("\"%1\" cannot be used: resource types, names and languages given as "
+                           "numbers must lie between 0 and 65535.")
+                .arg(text));
         return;
     }
     if (id.isNumber())
@@ -518,9 +536,11 @@ void TMDIChild::aAddResourceExecute() {
     const TResourceIDRec nameID = ParseResourceID(nameText);
     bool languageOk = false;
     const qlonglong language = dialog.edtLanguage->text().trimmed().toLongLong(&languageOk);
-    if (!FitsPEIdentifier(typeID) || !FitsPEIdentifier(nameID) || !languageOk || language < 0 || language > 0xFFFF) {
-        Prompts().Message(QStringLiteral("This resource cannot be added: resource types, names and languages given "
-                                         "as numbers must lie between 0 and 65535."));
+    if (!FitsPEIdentifier(typeID) || !FitsPEIdentifier(nameID) || !languageOk || language < 0 ||
+        language > 0xFFFF) {
+        Prompts().Message(
+            QStringLiteral("This resource cannot be added: resource types, names and languages given "
+                           "as numbers must lie between 0 and 65535."));
         return;
     }
     try {
@@ -536,8 +556,9 @@ void TMDIChild::aAddResourceExecute() {
         leaf->frameclass = FrameClassFor(TResourceIDRec::Name(UpperCase(typeText)),
                                          TResourceIDRec::Name(UpperCase(nameText)));
     } catch (const std::exception&) {
-        Prompts().Message(QStringLiteral("Couldn't open the new file for reading. Make sure that it isn't open by "
-                                         "another application and try again."));
+        Prompts().Message(
+            QStringLiteral("Couldn't open the new file for reading. Make sure that it isn't open by "
+                           "another application and try again."));
         return;
     }
     RebuildTree();
@@ -551,8 +572,9 @@ bool TMDIChild::SaveDocument(const std::string& fileName) {
     const bool saved = container_->SaveTo(fileName);
     SetModified(!saved);
     if (!saved) {
-        Prompts().Message(QStringLiteral("Couldn't save. Make sure that Petz is not running and the file is not open "
-                                         "in another program and try again"));
+        Prompts().Message(
+            QStringLiteral("Couldn't save. Make sure that Petz is not running and the file is not open "
+                           "in another program and try again"));
         return false;
     }
     setWindowTitle(Q(fileName) + QStringLiteral("[*]"));
@@ -569,9 +591,9 @@ bool TMDIChild::SaveDocumentAs() {
     TFileDialogRequest request;
     request.title = QStringLiteral("Save As");
     const std::string current = container_->fileName();
-    const TContainerKind kind = IsPEDocument() ? TContainerKind::DLL
+    const TContainerKind kind = IsPEDocument()                                  ? TContainerKind::DLL
                                 : dynamic_cast<TFlatresfile*>(container_.get()) ? TContainerKind::Flat
-                                                                                 : ContainerKindFor(current);
+                                                                                : ContainerKindFor(current);
     if (kind == TContainerKind::DLL) {
         const std::string ext = UpperExtension(current);
         if (ext == ".DOG") {
@@ -613,12 +635,13 @@ bool TMDIChild::SaveChosen(const std::string& chosen, TContainerKind kind) {
     if (kind != TContainerKind::DLL) return SaveDocument(chosen);
 
     SetFrame(nullptr);
-    const QString copyFailed = QStringLiteral("There was a problem trying to save. Make sure the file is not open by "
-                                              "another application and try again.");
+    const QString copyFailed =
+        QStringLiteral("There was a problem trying to save. Make sure the file is not open by "
+                       "another application and try again.");
     auto copyFile = [&]() {
         std::error_code ec;
-        std::filesystem::copy_file(ToPath(current), ToPath(chosen), std::filesystem::copy_options::overwrite_existing,
-                                   ec);
+        std::filesystem::copy_file(ToPath(current), ToPath(chosen),
+                                   std::filesystem::copy_options::overwrite_existing, ec);
         return !ec;
     };
     if (SameText(FilePart(current), FilePart(chosen))) {
@@ -659,8 +682,9 @@ bool TMDIChild::SaveChosen(const std::string& chosen, TContainerKind kind) {
             }
         }
         if (!ok) {
-            Prompts().Message(QStringLiteral("There is a problem with the breed which prevents it from being saved: "
-                                             "The string list section is missing or corrupt!"));
+            Prompts().Message(
+                QStringLiteral("There is a problem with the breed which prevents it from being saved: "
+                               "The string list section is missing or corrupt!"));
             return false;
         }
         RebuildTree();
@@ -670,15 +694,19 @@ bool TMDIChild::SaveChosen(const std::string& chosen, TContainerKind kind) {
 
 void TMDIChild::closeEvent(QCloseEvent* event) {
     if (modified_) {
-        switch (Prompts().Question(QStringLiteral("Do you want to save your changes before closing?"), false)) {
-        case TAnswer::aCancel: event->ignore(); return;
+        switch (
+            Prompts().Question(QStringLiteral("Do you want to save your changes before closing?"), false)) {
+        case TAnswer::aCancel:
+            event->ignore();
+            return;
         case TAnswer::aYes:
             if (!SaveDocument(container_->fileName())) {
                 event->ignore();
                 return;
             }
             break;
-        case TAnswer::aNo: break;
+        case TAnswer::aNo:
+            break;
         }
     }
     QMdiSubWindow::closeEvent(event);

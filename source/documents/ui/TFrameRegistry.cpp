@@ -46,6 +46,8 @@ std::unique_ptr<TViewFrame> CreateViewFrame(TFrameKind kind, QWidget* host, tres
     return it->second(host, node);
 }
 
-void RegisterFrameFactory(TFrameKind kind, TFrameFactory factory) { Factories()[kind] = std::move(factory); }
+void RegisterFrameFactory(TFrameKind kind, TFrameFactory factory) {
+    Factories()[kind] = std::move(factory);
+}
 
 } // namespace ballforge

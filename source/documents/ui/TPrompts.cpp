@@ -17,7 +17,9 @@ TPrompts& Prompts() {
     return installed ? *installed : real;
 }
 
-void SetPrompts(TPrompts* prompts) { installed = prompts; }
+void SetPrompts(TPrompts* prompts) {
+    installed = prompts;
+}
 
 QString QtFileFilter(const QString& filter) {
     const QStringList parts = filter.split('|');
@@ -34,7 +36,8 @@ QString QtFileFilter(const QString& filter) {
 }
 
 static QString ApplicationTitle() {
-    return QApplication::applicationName().isEmpty() ? QStringLiteral("Ballforge") : QApplication::applicationName();
+    return QApplication::applicationName().isEmpty() ? QStringLiteral("Ballforge")
+                                                     : QApplication::applicationName();
 }
 
 void TDialogPrompts::Message(const QString& text) {
@@ -52,9 +55,12 @@ TAnswer TDialogPrompts::Question(const QString& text, bool warning) {
                     warning ? QStringLiteral("Warning") : QStringLiteral("Confirm"), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
     switch (box.exec()) {
-    case QMessageBox::Yes: return TAnswer::aYes;
-    case QMessageBox::No: return TAnswer::aNo;
-    default: return TAnswer::aCancel;
+    case QMessageBox::Yes:
+        return TAnswer::aYes;
+    case QMessageBox::No:
+        return TAnswer::aNo;
+    default:
+        return TAnswer::aCancel;
     }
 }
 
@@ -85,7 +91,9 @@ QString TDialogPrompts::SaveFile(const TFileDialogRequest& request) {
     return dialog.selectedFiles().front();
 }
 
-int TDialogPrompts::Exec(QDialog& dialog) { return dialog.exec(); }
+int TDialogPrompts::Exec(QDialog& dialog) {
+    return dialog.exec();
+}
 
 void TDialogPrompts::CrashReport(const QString& description) {
     TfrmCrashReport report(description);

@@ -7,7 +7,9 @@ namespace ballforge {
 
 TViewFrame::TViewFrame(QWidget* host, tresourcenode* node) : host_(host), node_(node) {}
 
-TViewFrame::~TViewFrame() { delete editor_.data(); }
+TViewFrame::~TViewFrame() {
+    delete editor_.data();
+}
 
 void TViewFrame::PlaceEditor(QWidget* panel) {
     delete editor_.data();

@@ -27,8 +27,12 @@ THexEdit::THexEdit(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setBackgroundRole(QPalette::Base);
 }
 
-int THexEdit::charWidth() const { return fontMetrics().horizontalAdvance(QLatin1Char('0')); }
-int THexEdit::lineHeight() const { return fontMetrics().height(); }
+int THexEdit::charWidth() const {
+    return fontMetrics().horizontalAdvance(QLatin1Char('0'));
+}
+int THexEdit::lineHeight() const {
+    return fontMetrics().height();
+}
 
 void THexEdit::setData(std::vector<std::uint8_t> bytes) {
     data_ = std::move(bytes);
@@ -51,7 +55,8 @@ bool THexEdit::typeDigit(int digit) {
     if (digit < 0 || digit > 15 || cursor_ >= data_.size()) return false;
     std::uint8_t& b = data_[cursor_];
     const std::uint8_t old = b;
-    b = lowNibble_ ? static_cast<std::uint8_t>((b & 0xF0) | digit) : static_cast<std::uint8_t>((b & 0x0F) | (digit << 4));
+    b = lowNibble_ ? static_cast<std::uint8_t>((b & 0xF0) | digit)
+                   : static_cast<std::uint8_t>((b & 0x0F) | (digit << 4));
     if (b != old) changed_[cursor_] = true;
     modified_ = true;
     if (lowNibble_) {
@@ -69,7 +74,8 @@ bool THexEdit::typeDigit(int digit) {
 
 QString THexEdit::rowText(int row) const {
     const std::size_t start = static_cast<std::size_t>(row) * BytesPerRow;
-    QString text = QStringLiteral("0x%1").arg(static_cast<qulonglong>(start), 8, 16, QLatin1Char('0')).toUpper();
+    QString text =
+        QStringLiteral("0x%1").arg(static_cast<qulonglong>(start), 8, 16, QLatin1Char('0')).toUpper();
     text.replace(0, 2, QStringLiteral("0x"));
     text += QStringLiteral("  ");
     QString chars;
@@ -121,9 +127,10 @@ void THexEdit::paintEvent(QPaintEvent*) {
     for (int row = first, y = 0; row < rowCount() && y < viewport()->height(); ++row, y += lh) {
         const std::size_t start = static_cast<std::size_t>(row) * BytesPerRow;
         p.setPen(offsetColour);
-        p.drawText(dx, y + ascent,
-                   QStringLiteral("0x") + QStringLiteral("%1").arg(static_cast<qulonglong>(start), 8, 16,
-                                                                    QLatin1Char('0')).toUpper());
+        p.drawText(
+            dx, y + ascent,
+            QStringLiteral("0x") +
+                QStringLiteral("%1").arg(static_cast<qulonglong>(start), 8, 16, QLatin1Char('0')).toUpper());
         for (int i = 0; i < BytesPerRow; ++i) {
             const std::size_t at = start + static_cast<std::size_t>(i);
             if (at >= data_.size()) break;
@@ -137,8 +144,11 @@ void THexEdit::paintEvent(QPaintEvent*) {
                 p.fillRect(hexCell, kChangedBack);
                 p.fillRect(charCell, kChangedBack);
             }
-            p.setPen(at == cursor_ ? palette().color(QPalette::HighlightedText) : changed ? kChangedText : text);
-            p.drawText(hexCell.x(), y + ascent, QStringLiteral("%1").arg(data_[at], 2, 16, QLatin1Char('0')).toUpper());
+            p.setPen(at == cursor_ ? palette().color(QPalette::HighlightedText)
+                     : changed     ? kChangedText
+                                   : text);
+            p.drawText(hexCell.x(), y + ascent,
+                       QStringLiteral("%1").arg(data_[at], 2, 16, QLatin1Char('0')).toUpper());
             p.drawText(charCell.x(), y + ascent, QString(ShownChar(data_[at])));
         }
     }
@@ -154,20 +164,34 @@ void THexEdit::keyPressEvent(QKeyEvent* event) {
         setCursorPosition(static_cast<std::size_t>(target));
     };
     switch (event->key()) {
-    case Qt::Key_Left: move(-1); return;
-    case Qt::Key_Right: move(1); return;
-    case Qt::Key_Up: move(-BytesPerRow); return;
-    case Qt::Key_Down: move(BytesPerRow); return;
-    case Qt::Key_PageUp: move(-static_cast<long long>(BytesPerRow) * visibleRows); return;
-    case Qt::Key_PageDown: move(static_cast<long long>(BytesPerRow) * visibleRows); return;
+    case Qt::Key_Left:
+        move(-1);
+        return;
+    case Qt::Key_Right:
+        move(1);
+        return;
+    case Qt::Key_Up:
+        move(-BytesPerRow);
+        return;
+    case Qt::Key_Down:
+        move(BytesPerRow);
+        return;
+    case Qt::Key_PageUp:
+        move(-static_cast<long long>(BytesPerRow) * visibleRows);
+        return;
+    case Qt::Key_PageDown:
+        move(static_cast<long long>(BytesPerRow) * visibleRows);
+        return;
     case Qt::Key_Home:
         setCursorPosition(event->modifiers() & Qt::ControlModifier ? 0 : cursor_ - cursor_ % BytesPerRow);
         return;
     case Qt::Key_End:
-        setCursorPosition(event->modifiers() & Qt::ControlModifier ? last
-                                                                    : cursor_ - cursor_ % BytesPerRow + BytesPerRow - 1);
+        setCursorPosition(event->modifiers() & Qt::ControlModifier
+                              ? last
+                              : cursor_ - cursor_ % BytesPerRow + BytesPerRow - 1);
         return;
-    default: break;
+    default:
+        break;
     }
     const QString t = event->text();
     if (t.size() == 1) {
@@ -180,7 +204,8 @@ void THexEdit::keyPressEvent(QKeyEvent* event) {
 
 void THexEdit::mousePressEvent(QMouseEvent* event) {
     const int cw = charWidth();
-    const int row = verticalScrollBar()->value() + static_cast<int>(event->position().y()) / std::max(1, lineHeight());
+    const int row =
+        verticalScrollBar()->value() + static_cast<int>(event->position().y()) / std::max(1, lineHeight());
     const int x = static_cast<int>(event->position().x()) + horizontalScrollBar()->value();
     const int hexX = (kOffsetChars + kGap) * cw;
     const int charX = hexX + (BytesPerRow * 3 + kGap) * cw;
@@ -189,7 +214,8 @@ void THexEdit::mousePressEvent(QMouseEvent* event) {
         column = (x - hexX) / (3 * cw);
     else if (x >= charX && x < charX + BytesPerRow * cw)
         column = (x - charX) / cw;
-    if (column >= 0) setCursorPosition(static_cast<std::size_t>(row) * BytesPerRow + static_cast<std::size_t>(column));
+    if (column >= 0)
+        setCursorPosition(static_cast<std::size_t>(row) * BytesPerRow + static_cast<std::size_t>(column));
     setFocus();
 }
 

@@ -2,10 +2,16 @@
 
 namespace ballforge {
 
-bool TSourceViewFrame::IsModified() { return sourceEditor()->modifiedMark(); }
+bool TSourceViewFrame::IsModified() {
+    return sourceEditor()->modifiedMark();
+}
 
-void TSourceViewFrame::LoadFromNode() { sourceEditor()->LoadBytes(node()->data); }
+void TSourceViewFrame::LoadFromNode() {
+    sourceEditor()->LoadBytes(node()->data);
+}
 
-void TSourceViewFrame::StoreToNode() { node()->data = sourceEditor()->StoreBytes(); }
+void TSourceViewFrame::StoreToNode() {
+    node()->data = sourceEditor()->StoreBytes();
+}
 
 } // namespace ballforge

@@ -9,7 +9,9 @@ TViewFrameHexEditor::TViewFrameHexEditor(QWidget* host, tresourcenode* node)
     PlaceEditor(panel_);
 }
 
-bool TViewFrameHexEditor::IsModified() { return panel_->HexEdit->modified(); }
+bool TViewFrameHexEditor::IsModified() {
+    return panel_->HexEdit->modified();
+}
 
 void TViewFrameHexEditor::LoadFromNode() {
     panel_->HexEdit->setData(node()->data);

@@ -17,7 +17,8 @@ void TViewframeBitmapView::LoadFromNode() {
     const auto file = BitmapFileFromData(node()->data);
     image_ = QImage();
     if (!file.empty())
-        image_.loadFromData(reinterpret_cast<const uchar*>(file.data()), static_cast<int>(file.size()), "BMP");
+        image_.loadFromData(reinterpret_cast<const uchar*>(file.data()), static_cast<int>(file.size()),
+                            "BMP");
     if (image_.isNull())
         panel_->Image->clear();
     else

@@ -26,7 +26,8 @@ TframeHexEditor::TframeHexEditor(QWidget* parent) : QWidget(parent) {
 }
 
 void TframeHexEditor::UpdateStatus() {
-    StatusBar->setText(QStringLiteral("Position: %1").arg(static_cast<qulonglong>(HexEdit->selectionStart())));
+    StatusBar->setText(
+        QStringLiteral("Position: %1").arg(static_cast<qulonglong>(HexEdit->selectionStart())));
 }
 
 } // namespace ballforge

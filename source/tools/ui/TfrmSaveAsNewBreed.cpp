@@ -32,7 +32,8 @@ private:
 // A text beside a radio button that chooses it when clicked.
 class TChoiceLabel : public QLabel {
 public:
-    TChoiceLabel(const QString& text, QRadioButton* target, QWidget* parent) : QLabel(text, parent), target_(target) {
+    TChoiceLabel(const QString& text, QRadioButton* target, QWidget* parent)
+        : QLabel(text, parent), target_(target) {
         setWordWrap(true);
         setCursor(Qt::PointingHandCursor);
     }
@@ -60,7 +61,8 @@ TfrmSaveAsNewBreed::TfrmSaveAsNewBreed(QWidget* parent) : QWizard(parent) {
     welcome->setSubTitle(QStringLiteral("Save as a new breed file, or save without correcting the breed"));
     auto* wl = new QVBoxLayout(welcome);
     auto* intro = new QLabel(
-        QStringLiteral("The filename you have chosen is different from the original name of the breed."), welcome);
+        QStringLiteral("The filename you have chosen is different from the original name of the breed."),
+        welcome);
     intro->setWordWrap(true);
     wl->addWidget(intro);
     auto* ask = new QLabel(QStringLiteral("<b>Do you want to:</b>"), welcome);
@@ -68,11 +70,12 @@ TfrmSaveAsNewBreed::TfrmSaveAsNewBreed(QWidget* parent) : QWizard(parent) {
     rdoNewBreed = new QRadioButton(welcome);
     rdoSaveAnyway = new QRadioButton(welcome);
     rdoNewBreed->setChecked(true);
-    lblNewBreed = new TChoiceLabel(QStringLiteral("Make a new breed (Automatically update the breed's name)."),
-                                   rdoNewBreed, welcome);
-    lblSaveAnyway = new TChoiceLabel(QStringLiteral("Just save it. Petz wont be able to load the new breed (This is "
-                                                    "useful for saving backups of your breed)"),
-                                     rdoSaveAnyway, welcome);
+    lblNewBreed = new TChoiceLabel(
+        QStringLiteral("Make a new breed (Automatically update the breed's name)."), rdoNewBreed, welcome);
+    lblSaveAnyway =
+        new TChoiceLabel(QStringLiteral("Just save it. Petz wont be able to load the new breed (This is "
+                                        "useful for saving backups of your breed)"),
+                         rdoSaveAnyway, welcome);
     auto* grid = new QFormLayout;
     grid->addRow(rdoNewBreed, lblNewBreed);
     grid->addRow(rdoSaveAnyway, lblSaveAnyway);
@@ -85,9 +88,10 @@ TfrmSaveAsNewBreed::TfrmSaveAsNewBreed(QWidget* parent) : QWizard(parent) {
     idPage->setSubTitle(QStringLiteral("Give your breed a unique ID number"));
     auto* il = new QVBoxLayout(idPage);
     auto* explain = new QLabel(
-        QStringLiteral("Here you can change the ID number of your breed. For your breed to show up separately at the "
-                       "adoption center, it needs to have a different ID number from every other breed. Choose a "
-                       "number that you haven't used for any other breed."),
+        QStringLiteral(
+            "Here you can change the ID number of your breed. For your breed to show up separately at the "
+            "adoption center, it needs to have a different ID number from every other breed. Choose a "
+            "number that you haven't used for any other breed."),
         idPage);
     explain->setWordWrap(true);
     il->addWidget(explain);
@@ -130,7 +134,8 @@ void TfrmSaveAsNewBreed::UpdateButtons() {
 void TfrmSaveAsNewBreed::SpinEdit1Change() {
     if (guard_) return;
     guard_ = true;
-    edtHex->setText(QString::fromStdString(SwappedBreedIDHex(static_cast<std::uint16_t>(SpinEdit1->value()))));
+    edtHex->setText(
+        QString::fromStdString(SwappedBreedIDHex(static_cast<std::uint16_t>(SpinEdit1->value()))));
     guard_ = false;
 }
 
@@ -145,9 +150,9 @@ bool TfrmSaveAsNewBreed::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edtHex && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
-        if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Left ||
-            key->key() == Qt::Key_Right || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
-            key->key() == Qt::Key_Home || key->key() == Qt::Key_End)
+        if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
+            key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Home ||
+            key->key() == Qt::Key_End)
             return false;
         if (text.size() == 1) {
             const QChar c = text[0];

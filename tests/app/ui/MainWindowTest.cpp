@@ -22,7 +22,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-static void InitManual() { Q_INIT_RESOURCE(manual); }
+static void InitManual() {
+    Q_INIT_RESOURCE(manual);
+}
 
 using namespace ballforge;
 using namespace ballforge::test;
@@ -33,11 +35,14 @@ const TWineRegistry& NoGames() {
     static TWineRegistry reg("/nowhere", "");
     return reg;
 }
-std::string Sample() { return SourceFile("examples/Sample.dog"); }
+std::string Sample() {
+    return SourceFile("examples/Sample.dog");
+}
 
 QStringList MenuTexts(QMenu* menu) {
     QStringList out;
-    for (QAction* a : menu->actions()) out << a->text();
+    for (QAction* a : menu->actions())
+        out << a->text();
     return out;
 }
 } // namespace
@@ -67,7 +72,8 @@ private slots:
         // The document's Edit menu sits between File and Window while it is active.
         const QStringList bar = [&] {
             QStringList t;
-            for (QAction* a : main.menuBar()->actions()) t << a->text();
+            for (QAction* a : main.menuBar()->actions())
+                t << a->text();
             return t;
         }();
         QCOMPARE(bar, (QStringList{"&File", "Edit", "&Window", "&Help"}));
@@ -88,7 +94,8 @@ private slots:
             QCOMPARE(main.aConvertToVavoruza->isEnabled(), c.convert);
             QVERIFY(!main.FileSave1->isEnabled());
         }
-        for (TMDIChild* d : main.Documents()) d->SetModified(false);
+        for (TMDIChild* d : main.Documents())
+            d->SetModified(false);
         main.mdiArea->closeAllSubWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!main.FileSaveAs1->isEnabled());
@@ -105,13 +112,15 @@ private slots:
         }
         prompts.openAnswers = {files};
         main.FileOpen1Execute();
-        QCOMPARE(prompts.openRequests.last().filter.left(41), QStringLiteral("All Petz and Babyz types|*.dog;*.cat;*.pe"));
+        QCOMPARE(prompts.openRequests.last().filter.left(41),
+                 QStringLiteral("All Petz and Babyz types|*.dog;*.cat;*.pe"));
         QVERIFY(prompts.openRequests.last().multiple);
         QCOMPARE(main.Documents().size(), 3);
         QCOMPARE(main.Documents()[0]->container().fileName(), files[0].toStdString());
         QCOMPARE(main.Documents()[2]->container().fileName(), files[2].toStdString());
         std::vector<std::string> expected;
-        for (const auto& f : files) expected.push_back(f.toStdString());
+        for (const auto& f : files)
+            expected.push_back(f.toStdString());
         QCOMPARE(Settings().recentFiles.files(), expected);
         QVERIFY(main.mnuOpenRecent->isEnabled());
         QCOMPARE(MenuTexts(main.mnuOpenRecent).size(), 3);
@@ -128,7 +137,8 @@ private slots:
         main.mnuOpenRecent->actions().last()->trigger();
         QCOMPARE(main.Documents().size(), 5);
         QCOMPARE(Settings().recentFiles.files().back(), files[1].toStdString());
-        for (TMDIChild* d : main.Documents()) d->SetModified(false);
+        for (TMDIChild* d : main.Documents())
+            d->SetModified(false);
     }
 
     void theCommandLineOpensExactlyOneFile() {
@@ -137,7 +147,8 @@ private slots:
         for (int count : {0, 1, 2}) {
             TfrmLNZMain main(&NoGames());
             QStringList args;
-            for (int i = 0; i < count; ++i) args << file;
+            for (int i = 0; i < count; ++i)
+                args << file;
             main.SetCommandLine(args);
             main.show();
             QCoreApplication::processEvents();
@@ -157,7 +168,7 @@ private slots:
         Settings().lastFolder = "/remembered/";
         { TfrmLNZMain main(&NoGames()); }
         QCOMPARE(Settings().lastFolder, std::string("/remembered/")); // the Open dialog was not used
-        Settings().windowRight = 90;                                   // too narrow: the centred default
+        Settings().windowRight = 90;                                  // too narrow: the centred default
         TfrmLNZMain narrow(&NoGames());
         QVERIFY(narrow.width() > 100);
     }

@@ -15,7 +15,9 @@
 #include <iostream>
 #include <set>
 
-static void InitManual() { Q_INIT_RESOURCE(manual); }
+static void InitManual() {
+    Q_INIT_RESOURCE(manual);
+}
 
 using namespace ballforge;
 

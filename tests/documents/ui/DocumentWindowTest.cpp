@@ -22,7 +22,9 @@ using namespace ballforge;
 using namespace ballforge::test;
 
 namespace {
-std::string Sample() { return SourceFile("examples/Sample.dog"); }
+std::string Sample() {
+    return SourceFile("examples/Sample.dog");
+}
 
 tresourcenode* Find(TMDIChild& doc, const TResourceIDRec& type, const TResourceIDRec& name = {},
                     std::optional<int> language = std::nullopt) {
@@ -32,8 +34,12 @@ tresourcenode* Find(TMDIChild& doc, const TResourceIDRec& type, const TResourceI
     if (!n || !language) return n;
     return n->FindChildByID(*language);
 }
-TResourceIDRec N(std::int32_t n) { return TResourceIDRec::Number(n); }
-TResourceIDRec S(const char* s) { return TResourceIDRec::Name(s); }
+TResourceIDRec N(std::int32_t n) {
+    return TResourceIDRec::Number(n);
+}
+TResourceIDRec S(const char* s) {
+    return TResourceIDRec::Name(s);
+}
 } // namespace
 
 class DocumentWindowTest : public QObject {
@@ -85,8 +91,9 @@ private slots:
         const std::string missing = dir.filePath("missing.lnz").toStdString();
         QVERIFY_THROWS_EXCEPTION(EAbort, TMDIChild doc(missing));
         QCOMPARE(prompts.messages,
-                 QStringList{QStringLiteral("Sorry, couldn't open the file \"%1\". Check that it is not open in another "
-                                            "application and try again.")
+                 QStringList{QStringLiteral(
+                                 "Sorry, couldn't open the file \"%1\". Check that it is not open in another "
+                                 "application and try again.")
                                  .arg(QString::fromStdString(missing))});
         // A damaged module is the container's message, shown by the exception filter.
         WriteAll(dir.filePath("broken.dog").toStdString(), Bytes("MZ but nothing else"));
@@ -130,12 +137,13 @@ private slots:
         tresourcenode* sprites = Find(*doc, N(10), N(1003), 1033);
         tresourcenode* strings = Find(*doc, N(6), N(63), 1033);
         const Case cases[] = {
-            {Find(*doc, S("TXT")), readme, TFrameKind::TextEditor},       // single name, single language
+            {Find(*doc, S("TXT")), readme, TFrameKind::TextEditor}, // single name, single language
             {coat, coat, TFrameKind::BitmapView},
-            {lnz, lnz, std::nullopt},                                     // two names: nothing shown
-            {sprites, sprites, TFrameKind::HexEditor},                    // the sprite list editor comes later
+            {lnz, lnz, std::nullopt},                  // two names: nothing shown
+            {sprites, sprites, TFrameKind::HexEditor}, // the sprite list editor comes later
             {strings, strings, TFrameKind::HexEditor},
-            {Find(*doc, S("LNZ"), S("SAMPLE")), Find(*doc, S("LNZ"), S("SAMPLE"), 1033), TFrameKind::LNZSynedit},
+            {Find(*doc, S("LNZ"), S("SAMPLE")), Find(*doc, S("LNZ"), S("SAMPLE"), 1033),
+             TFrameKind::LNZSynedit},
         };
         for (const auto& c : cases) {
             doc->SelectNode(c.selected);
@@ -173,7 +181,8 @@ private slots:
 
         doc->SelectNode(Find(*doc, S("TXT"), S("README"), 1033));
         QVERIFY(adult->changed);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(adult->data.data()), 10), QByteArray("; edited\r\n"));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(adult->data.data()), 10),
+                 QByteArray("; edited\r\n"));
         QVERIFY(doc->modified());
     }
 
@@ -271,7 +280,8 @@ private slots:
         WriteAll(dir.filePath("new.txt").toStdString(), Bytes("replacement"));
         prompts.openAnswers = {{dir.filePath("new.txt")}};
         doc->aReplaceFromFileExecute();
-        QCOMPARE(prompts.openRequests.last().title, QStringLiteral("Select file to replace current resource..."));
+        QCOMPARE(prompts.openRequests.last().title,
+                 QStringLiteral("Select file to replace current resource..."));
         QCOMPARE(readme->data, Bytes("replacement"));
         QVERIFY(doc->modified());
         QVERIFY(doc->frame());
@@ -345,7 +355,8 @@ private slots:
         QStringList listed;
         prompts.dialogs = {[&](QDialog& d) {
             auto& a = static_cast<TfrmAddResource&>(d);
-            for (int i = 0; i < a.edtType->count(); ++i) listed << a.edtType->itemText(i);
+            for (int i = 0; i < a.edtType->count(); ++i)
+                listed << a.edtType->itemText(i);
             return fill("lnz", "Adult", "1033", dir.filePath("Adult.lnz"))(d);
         }};
         doc->aAddResourceExecute();
@@ -388,8 +399,9 @@ private slots:
             return int(QDialog::Accepted);
         }};
         doc->aAddResourceExecute();
-        QCOMPARE(prompts.messages.last(), QStringLiteral("Couldn't open the new file for reading. Make sure that it "
-                                                         "isn't open by another application and try again."));
+        QCOMPARE(prompts.messages.last(),
+                 QStringLiteral("Couldn't open the new file for reading. Make sure that it "
+                                "isn't open by another application and try again."));
         QVERIFY(!doc->modified());
     }
 
@@ -409,14 +421,16 @@ private slots:
         doc->SetModified(true);
         prompts.answers = {TAnswer::aCancel};
         QVERIFY(!doc->close());
-        QCOMPARE(prompts.questions.last(), QStringLiteral("Do you want to save your changes before closing?"));
+        QCOMPARE(prompts.questions.last(),
+                 QStringLiteral("Do you want to save your changes before closing?"));
         prompts.answers = {TAnswer::aYes};
         QVERIFY(doc->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guard.isNull());
         auto reopened = OpenContainer(file.toStdString());
-        QCOMPARE(reopened->root().FindChildByName("TXT")->FindChildByName("README")->FindChildByID(1033)->data,
-                 Bytes("changed"));
+        QCOMPARE(
+            reopened->root().FindChildByName("TXT")->FindChildByName("README")->FindChildByID(1033)->data,
+            Bytes("changed"));
 
         doc = new TMDIChild(file.toStdString());
         doc->SetModified(true);

@@ -24,7 +24,9 @@ using namespace ballforge;
 using namespace ballforge::test;
 
 namespace {
-std::string Sample() { return SourceFile("examples/Sample.dog"); }
+std::string Sample() {
+    return SourceFile("examples/Sample.dog");
+}
 
 using TResourceMap = std::map<std::string, std::vector<std::uint8_t>>;
 
@@ -37,8 +39,8 @@ TResourceMap Resources(const std::string& file) {
         for (std::size_t n = 0; n < root.child(t)->count(); ++n)
             for (std::size_t l = 0; l < root.child(t)->child(n)->count(); ++l) {
                 tresourcenode* leaf = root.child(t)->child(n)->child(l);
-                out[c->IdentifierText(*root.child(t)) + "/" + c->IdentifierText(*root.child(t)->child(n)) + "/" +
-                    std::to_string(leaf->number)] = leaf->data;
+                out[c->IdentifierText(*root.child(t)) + "/" + c->IdentifierText(*root.child(t)->child(n)) +
+                    "/" + std::to_string(leaf->number)] = leaf->data;
             }
     return out;
 }
@@ -53,12 +55,13 @@ std::function<int(QDialog&)> Wizard(bool newBreed, int id, std::optional<int>* s
     };
 }
 
-const QString kCantSave = QStringLiteral(
-    "Couldn't save. Make sure that Petz is not running and the file is not open in another program and try again");
-const QString kCopyFailed = QStringLiteral(
-    "There was a problem trying to save. Make sure the file is not open by another application and try again.");
-const QString kNoStrings = QStringLiteral("There is a problem with the breed which prevents it from being saved: The "
-                                          "string list section is missing or corrupt!");
+const QString kCantSave = QStringLiteral("Couldn't save. Make sure that Petz is not running and the file is "
+                                         "not open in another program and try again");
+const QString kCopyFailed = QStringLiteral("There was a problem trying to save. Make sure the file is not "
+                                           "open by another application and try again.");
+const QString kNoStrings =
+    QStringLiteral("There is a problem with the breed which prevents it from being saved: The "
+                   "string list section is missing or corrupt!");
 } // namespace
 
 class SavingTest : public QObject {
@@ -75,7 +78,8 @@ private slots:
         const QString file = CopyInto(dir, Sample(), QStringLiteral("EndToEnd.dog"));
         const TResourceMap before = Resources(file.toStdString());
         auto doc = std::make_unique<TMDIChild>(file.toStdString());
-        tresourcenode* adult = doc->container().root().FindChildByName("LNZ")->FindChildByName("SAMPLE")->child(0);
+        tresourcenode* adult =
+            doc->container().root().FindChildByName("LNZ")->FindChildByName("SAMPLE")->child(0);
         doc->SelectNode(adult);
         auto* frame = dynamic_cast<TSourceViewFrame*>(doc->frame());
         QVERIFY(frame);
@@ -131,8 +135,9 @@ private slots:
                      {"notes.txt", "All files (*.*)|*.*", ""}};
         WriteAll(dir.filePath("notes.txt").toStdString(), Bytes("x"));
         for (const auto& c : cases) {
-            auto doc = c.name.endsWith(".txt") ? std::make_unique<TMDIChild>(dir.filePath(c.name).toStdString())
-                                               : Open(c.name);
+            auto doc = c.name.endsWith(".txt")
+                           ? std::make_unique<TMDIChild>(dir.filePath(c.name).toStdString())
+                           : Open(c.name);
             QVERIFY(!doc->SaveDocumentAs()); // cancelled
             QCOMPARE(prompts.saveRequests.last().filter, c.filter);
             QCOMPARE(prompts.saveRequests.last().defaultExt, c.ext);
@@ -171,7 +176,8 @@ private slots:
         prompts.dialogs = {Wizard(false, 999)};
         prompts.saveAnswers = {dir.filePath("Backup.dog")};
         QVERIFY(doc->SaveDocumentAs());
-        QVERIFY(Resources(dir.filePath("Backup.dog").toStdString()) == Resources(dir.filePath("Spotty.dog").toStdString()));
+        QVERIFY(Resources(dir.filePath("Backup.dog").toStdString()) ==
+                Resources(dir.filePath("Spotty.dog").toStdString()));
     }
 
     void theFailureTable() {
@@ -244,7 +250,8 @@ private slots:
         root.DeleteChild(root.FindChildByID(10));
         prompts.saveAnswers = {dir.filePath("Ball2.toy")};
         QVERIFY(doc->SaveDocumentAs());
-        QCOMPARE(Resources(dir.filePath("Ball2.toy").toStdString()).count("RCData/1003/1033"), std::size_t{0});
+        QCOMPARE(Resources(dir.filePath("Ball2.toy").toStdString()).count("RCData/1003/1033"),
+                 std::size_t{0});
     }
 
     void theWizardKeepsTheTwoFieldsInStepAndItsButtonsFollowTheChoice() {

@@ -102,7 +102,8 @@ private slots:
 
     void hexEditorShowsRowsOfSixteenAndThePosition() {
         tresourcenode node;
-        for (int i = 0; i < 20; ++i) node.data.push_back(static_cast<std::uint8_t>('A' + i));
+        for (int i = 0; i < 20; ++i)
+            node.data.push_back(static_cast<std::uint8_t>('A' + i));
         auto frame = Open<TViewFrameHexEditor>(node);
         THexEdit* hex = frame->panel()->HexEdit;
         QCOMPARE(hex->rowCount(), 2);
