@@ -638,11 +638,20 @@ bool TMDIChild::SaveChosen(const std::string& chosen, TContainerKind kind) {
     const QString copyFailed =
         QStringLiteral("There was a problem trying to save. Make sure the file is not open by "
                        "another application and try again.");
+    // The copy goes through a temporary beside the target, so a failed copy never leaves a file
+    // there that is half old and half new.
     auto copyFile = [&]() {
-        std::error_code ec;
-        std::filesystem::copy_file(ToPath(current), ToPath(chosen),
-                                   std::filesystem::copy_options::overwrite_existing, ec);
-        return !ec;
+        try {
+            TSafeFileWriter writer(chosen);
+            std::error_code ec;
+            std::filesystem::copy_file(ToPath(current), ToPath(writer.tempName()),
+                                       std::filesystem::copy_options::overwrite_existing, ec);
+            if (ec) return false;
+            writer.commit();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
     };
     if (SameText(FilePart(current), FilePart(chosen))) {
         if (!SameText(current, chosen) && !copyFile()) {
