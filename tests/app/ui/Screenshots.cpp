@@ -2,7 +2,13 @@
 // of the main window for each: scripts/screenshots.sh runs it under Xvfb.
 #include "app/TSettings.h"
 #include "app/ui/TBallforgeApplication.h"
+#include "app/ui/THelpViewer.h"
+#include "app/ui/TfrmLNZAbout.h"
 #include "app/ui/TfrmLNZMain.h"
+#include "documents/ui/TfrmAddResource.h"
+#include "tools/ui/TfrmSaveAsNewBreed.h"
+
+#include <QSpinBox>
 #include "documents/FrameKind.h"
 #include "documents/ui/Childwin.h"
 
@@ -64,6 +70,21 @@ int main(int argc, char** argv) {
                            .arg(QString::fromLatin1(FrameClassName(shown->frameclass).data())));
         }
     }
-    main.HelpAbout1->setEnabled(true);
+    // The dialogs, each on its own.
+    TfrmLNZAbout about(&main);
+    about.show();
+    Save(about, out + "/dialog-about.png");
+    TfrmAddResource add(&main);
+    add.SetTypes({"BMP", "LNZ", "TXT", "String list", "RCData"});
+    add.show();
+    Save(add, out + "/dialog-add-resource.png");
+    TfrmSaveAsNewBreed wizard(&main);
+    wizard.show();
+    Save(wizard, out + "/dialog-new-breed-1.png");
+    wizard.next();
+    wizard.SpinEdit1->setValue(1234);
+    Save(wizard, out + "/dialog-new-breed-2.png");
+    main.HelpContents1Execute();
+    Save(*main.helpViewer(), out + "/help.png");
     return 0;
 }
