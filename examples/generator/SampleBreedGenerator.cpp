@@ -5,6 +5,9 @@
 #include "documents/FileUtils.h"
 #include "documents/TDLLresfile.h"
 #include "documents/TextCodec.h"
+#include "sprites/TSPRFrame.h"
+
+#include <cmath>
 
 #include <cstring>
 #include <iostream>
@@ -79,6 +82,56 @@ std::vector<std::uint8_t> Bitmap() {
     return b;
 }
 
+void Put16(std::vector<std::uint8_t>& b, std::uint16_t v) {
+    b.push_back(std::uint8_t(v));
+    b.push_back(std::uint8_t(v >> 8));
+}
+
+// A sprite container with one animation: a ball with a spot rolling to the right, six frames of
+// 40 x 40 in the true-colour format with alpha, encoded by the program's own codec.
+std::vector<std::uint8_t> SpriteContainer() {
+    const int frames = 6, size = 40;
+    std::vector<std::vector<std::uint8_t>> headers, blocks;
+    for (int i = 0; i < frames; ++i) {
+        TBitmap32 picture(size, size, 0);
+        const double spin = i * 3.14159265 / 3;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const double dx = x - 19.5, dy = y - 19.5, r = std::sqrt(dx * dx + dy * dy);
+                if (r > 18.5) continue;
+                const double sx = 10 * std::cos(spin), sy = 10 * std::sin(spin);
+                const bool spot = (dx - sx) * (dx - sx) + (dy - sy) * (dy - sy) < 30;
+                const int shade = int(60 * (1 - r / 19));
+                const std::uint32_t alpha = r > 17.5 ? 0x80u : 0xFFu;
+                const std::uint32_t rgb = spot ? 0x203080u : (0xC04000u + (std::uint32_t(shade) << 8));
+                picture.SetPixel(x, y, (alpha << 24) | rgb);
+            }
+        TSPRFrame frame(nullptr, 253);
+        frame.header.format = 3;
+        frame.header.offsetX = std::uint16_t(i * 6);
+        frame.EncodeFrom(picture);
+        const auto h = frame.HeaderBytes();
+        headers.emplace_back(h.begin(), h.end());
+        blocks.push_back(frame.pixelData);
+    }
+    const std::string name = "ROLL";
+    std::vector<std::uint8_t> b;
+    Put32(b, 1); // one animation
+    Put32(b, 0); // starting right after the offset table
+    b.push_back(std::uint8_t(name.size()));
+    b.insert(b.end(), name.begin(), name.end());
+    b.push_back(0);
+    Put32(b, 0); // first animation word
+    Put32(b, frames);
+    for (const auto& h : headers) b.insert(b.end(), h.begin(), h.end());
+    Put32(b, 0); // second animation word
+    for (const auto& d : blocks) {
+        Put32(b, std::uint32_t(d.size() + 4));
+        b.insert(b.end(), d.begin(), d.end());
+    }
+    return b;
+}
+
 void Set(TDLLresfile& f, const TResourceIDRec& type, const TResourceIDRec& name, std::vector<std::uint8_t> bytes) {
     tresourcenode* leaf = f.root().GetOrAddChild(type)->GetOrAddChild(name)->GetOrAddChildByID(1033);
     leaf->data = std::move(bytes);
@@ -104,6 +157,7 @@ int main(int argc, char** argv) {
         Set(f, S("LNZ"), S("SAMPLEPUP"), ReadWholeFile(folder + "/Child.lnz"));
         Set(f, S("TXT"), S("README"), ReadWholeFile(folder + "/Readme.txt"));
         Set(f, S("BMP"), S("COAT"), Bitmap());
+        Set(f, S("SPR"), S("SAMPLEBALL"), SpriteContainer());
         Set(f, N(6), N(1), StringBlock({{1, "Sample"}, {2, "Sample breed"}}));
         Set(f, N(6), N(63), StringBlock({{9, "Sample"}, {10, "Sample"}}));
         Set(f, N(10), N(1003), SpriteList(1234));

@@ -23,11 +23,6 @@ void SetBreedID(tresourcenode& spriteList, std::uint16_t breedID);
 /// Raises on a table that cannot be read or written.
 void SetBreedName(tresourcenode& breedStrings, const std::string& name);
 
-/// The byte-swapped ID as four upper-case hexadecimal digits (1234 shows as D204).
-std::string SwappedBreedIDHex(std::uint16_t breedID);
-/// The inverse: hexadecimal text (empty is 0) read, then its two bytes swapped.
-std::uint16_t BreedIDFromSwappedHex(const std::string& hex);
-
 /// The file name without folder and extension ("C:\Breeds\Rex2.dog" gives "Rex2").
 std::string BreedNameFromFileName(const std::string& fileName);
 

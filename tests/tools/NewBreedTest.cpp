@@ -79,19 +79,10 @@ TEST(NewBreed, SetsTheBreedNameAndKeepsTheOtherStrings) {
     EXPECT_EQ(cut.data, Table63(u"N\u00e9", u""));
 }
 
-TEST(NewBreed, HexadecimalFormIsTheByteSwappedID) {
-    struct Case {
-        std::uint16_t id;
-        const char* hex;
-    } cases[] = {{1234, "D204"}, {0, "0000"}, {65535, "FFFF"}, {1, "0100"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(SwappedBreedIDHex(c.id), c.hex);
-        EXPECT_EQ(BreedIDFromSwappedHex(c.hex), c.id);
-    }
-    EXPECT_EQ(BreedIDFromSwappedHex(""), 0);
-    EXPECT_EQ(BreedIDFromSwappedHex("d204"), 1234);
+TEST(NewBreed, TheBreedNameIsTheFileNameWithoutFolderAndExtension) {
     EXPECT_EQ(BreedNameFromFileName("C:\\Breeds\\Rex2.dog"), "Rex2");
     EXPECT_EQ(BreedNameFromFileName("/home/me/Spotty.dog"), "Spotty");
+    EXPECT_EQ(BreedNameFromFileName("NoExtension"), "NoExtension");
 }
 
 TEST(NewBreed, FindsTheWellKnownLeavesByNumber) {

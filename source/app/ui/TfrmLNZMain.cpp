@@ -10,6 +10,7 @@
 #include "documents/ui/Childwin.h"
 #include "documents/ui/EAbort.h"
 #include "documents/ui/TPrompts.h"
+#include "lnz/petzcommon.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -299,8 +300,9 @@ void TfrmLNZMain::UpdateMenuItems() {
     if (doc) {
         FileSaveAs1->setEnabled(true);
         FileSave1->setEnabled(doc->modified());
-        const std::string ext = UpperExtension(doc->container().fileName());
-        const bool breed = dynamic_cast<TDLLresfile*>(&doc->container()) && (ext == ".DOG" || ext == ".CAT");
+        const Species species = SpeciesOfFile(doc->container().fileName());
+        const bool breed =
+            dynamic_cast<TDLLresfile*>(&doc->container()) && (species == spDog || species == spCat);
         aConvertToVavoruza->setEnabled(breed);
     } else {
         FileSaveAs1->setEnabled(false);

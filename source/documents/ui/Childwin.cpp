@@ -10,6 +10,7 @@
 #include "documents/ui/TFrameRegistry.h"
 #include "documents/ui/TPrompts.h"
 #include "documents/ui/TfrmAddResource.h"
+#include "lnz/petzcommon.h"
 #include "tools/NewBreed.h"
 #include "tools/ui/TfrmSaveAsNewBreed.h"
 
@@ -595,11 +596,11 @@ bool TMDIChild::SaveDocumentAs() {
                                 : dynamic_cast<TFlatresfile*>(container_.get()) ? TContainerKind::Flat
                                                                                 : ContainerKindFor(current);
     if (kind == TContainerKind::DLL) {
-        const std::string ext = UpperExtension(current);
-        if (ext == ".DOG") {
+        const Species species = SpeciesOfFile(current);
+        if (species == spDog) {
             request.filter = QStringLiteral("Dog breed (*.dog)|*.dog");
             request.defaultExt = QStringLiteral("dog");
-        } else if (ext == ".CAT") {
+        } else if (species == spCat) {
             request.filter = QStringLiteral("Cat breed (*.cat)|*.cat");
             request.defaultExt = QStringLiteral("cat");
         } else {

@@ -1,6 +1,6 @@
 #include "tools/ui/TfrmSaveAsNewBreed.h"
 
-#include "tools/NewBreed.h"
+#include "sprites/BreedID.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -134,15 +134,15 @@ void TfrmSaveAsNewBreed::UpdateButtons() {
 void TfrmSaveAsNewBreed::SpinEdit1Change() {
     if (guard_) return;
     guard_ = true;
-    edtHex->setText(
-        QString::fromStdString(SwappedBreedIDHex(static_cast<std::uint16_t>(SpinEdit1->value()))));
+    edtHex->setText(QString::fromStdString(BreedIDHexText(static_cast<std::uint16_t>(SpinEdit1->value()))));
     guard_ = false;
 }
 
 void TfrmSaveAsNewBreed::edtHexChange() {
     if (guard_) return;
     guard_ = true;
-    SpinEdit1->setValue(BreedIDFromSwappedHex(edtHex->text().toStdString()));
+    // Empty text, like any text that is no number, counts as 0.
+    SpinEdit1->setValue(BreedIDFromHexText(edtHex->text().toStdString()).value_or(0));
     guard_ = false;
 }
 

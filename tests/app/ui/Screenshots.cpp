@@ -8,9 +8,9 @@
 #include "documents/ui/TfrmAddResource.h"
 #include "tools/ui/TfrmSaveAsNewBreed.h"
 
-#include <QSpinBox>
 #include "documents/FrameKind.h"
 #include "documents/ui/Childwin.h"
+#include <QSpinBox>
 
 #include <QDir>
 #include <QFileInfo>
