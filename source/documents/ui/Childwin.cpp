@@ -10,6 +10,9 @@
 #include "documents/ui/TFrameRegistry.h"
 #include "documents/ui/TPrompts.h"
 #include "documents/ui/TfrmAddResource.h"
+#if __has_include("formats/EDamagedfile.h")
+#include "formats/EDamagedfile.h"
+#endif
 #include "lnz/petzcommon.h"
 #include "tools/NewBreed.h"
 #include "tools/ui/TfrmSaveAsNewBreed.h"
@@ -81,7 +84,15 @@ TMDIChild::TMDIChild(const std::string& fileName, QWidget* parent) : QMdiSubWind
         const TContainerKind kind = ContainerKindFor(fileName);
         container_ = CreateContainer(kind, fileName);
         if (!fileName.empty()) container_->Load();
-    } catch (const EFileOpenError&) {
+    }
+#if __has_include("formats/EDamagedfile.h")
+    catch (const EDamagedfile& e) {
+        // A damaged pet or baby: its own plain message, then the opening ends without another word.
+        Prompts().Message(QString::fromStdString(e.what()));
+        throw EAbort();
+    }
+#endif
+    catch (const EFileOpenError&) {
         Prompts().Message(
             QStringLiteral("Sorry, couldn't open the file \"%1\". Check that it is not open in another "
                            "application and try again.")

@@ -445,6 +445,49 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    void petsAndBabiesOpenAsTheirPartsAndSaveWithoutACopy() {
+        TScriptedPrompts prompts;
+        const std::string pet = RealFile("pets/Bertha.pet");
+        const std::string baby = RealFile("pets/Bonzi.baby");
+        if (pet.empty() || baby.empty()) QSKIP("real game files not present");
+        auto doc = OpenCopy(pet, QStringLiteral("Bertha.pet"));
+        if (dynamic_cast<TFlatresfile*>(&doc->container())) QSKIP("the pet container is not part of this build");
+        QStringList top;
+        for (int i = 0; i < doc->vstResources->topLevelItemCount(); ++i)
+            top << doc->vstResources->topLevelItem(i)->text(0);
+        QCOMPARE(top, (QStringList{"LNZ", "Petz info", "Genome", "Picture", "Ancestry"}));
+        tresourcenode* lnz = doc->container().root().FindChildByName("LNZ");
+        QCOMPARE(doc->ItemOf(lnz->child(0))->text(0), QStringLiteral("Child"));
+        doc->SelectNode(lnz);
+        QVERIFY(!doc->frame()); // two children: nothing shown
+        doc->SelectNode(lnz->child(1));
+        QCOMPARE(doc->frame()->kind(), TFrameKind::LNZSynedit);
+        QVERIFY(!doc->aDeleteResource->isEnabled());
+        QVERIFY(!doc->aRename->isEnabled());
+        QVERIFY(doc->aExport->isEnabled());
+        QVERIFY(!(doc->vstResources->currentItem()->flags() & Qt::ItemIsEditable));
+
+        prompts.saveAnswers = {dir.filePath("Copy.pet")};
+        QVERIFY(doc->SaveDocumentAs());
+        QCOMPARE(prompts.saveRequests.last().filter, QStringLiteral("Pet file (*.pet)|*.pet"));
+        QCOMPARE(ReadAll(dir.filePath("Copy.pet").toStdString()), ReadAll(pet));
+        QVERIFY(doc->frame()); // no copy step, so the frame stays
+
+        auto babyDoc = OpenCopy(baby, QStringLiteral("Bonzi.baby"));
+        prompts.saveAnswers = {dir.filePath("Copy.baby")};
+        QVERIFY(babyDoc->SaveDocumentAs());
+        QCOMPARE(prompts.saveRequests.last().filter, QStringLiteral("Baby file (*.baby)|*.baby"));
+        QCOMPARE(ReadAll(dir.filePath("Copy.baby").toStdString()), ReadAll(baby));
+
+        // A damaged file: its message once, and no window.
+        auto bytes = ReadAll(baby);
+        bytes[bytes.size() / 2] ^= 0x5A;
+        WriteAll(dir.filePath("Damaged.baby").toStdString(), bytes);
+        prompts.messages.clear();
+        QVERIFY_THROWS_EXCEPTION(EAbort, TMDIChild damaged(dir.filePath("Damaged.baby").toStdString()));
+        QCOMPARE(prompts.messages, QStringList{"File is damaged or invalid"});
+    }
+
     void exceptionFilterShowsMessagesForTheUserInAnErrorBox() {
         TScriptedPrompts prompts;
         QVERIFY(ExceptionFilter(std::make_exception_ptr(eerrormessage("Couldn't open file!"))));
