@@ -10,9 +10,6 @@
 #include "documents/ui/TFrameRegistry.h"
 #include "documents/ui/TPrompts.h"
 #include "documents/ui/TfrmAddResource.h"
-#if __has_include("formats/EDamagedfile.h")
-#include "formats/EDamagedfile.h"
-#endif
 #include "lnz/petzcommon.h"
 #include "tools/NewBreed.h"
 #include "tools/ui/TfrmSaveAsNewBreed.h"
@@ -84,15 +81,13 @@ TMDIChild::TMDIChild(const std::string& fileName, QWidget* parent) : QMdiSubWind
         const TContainerKind kind = ContainerKindFor(fileName);
         container_ = CreateContainer(kind, fileName);
         if (!fileName.empty()) container_->Load();
-    }
-#if __has_include("formats/EDamagedfile.h")
-    catch (const EDamagedfile& e) {
-        // A damaged pet or baby: its own plain message, then the opening ends without another word.
+    } catch (const eerrormessage& e) {
+        // A pet or baby that cannot be trusted (EDamagedfile, "File is damaged or invalid") gets its own
+        // plain message, and the opening ends without another word. Modules' messages go to the filter.
+        if (!container_ || !IsPartContainer()) throw;
         Prompts().Message(QString::fromStdString(e.what()));
         throw EAbort();
-    }
-#endif
-    catch (const EFileOpenError&) {
+    } catch (const EFileOpenError&) {
         Prompts().Message(
             QStringLiteral("Sorry, couldn't open the file \"%1\". Check that it is not open in another "
                            "application and try again.")
@@ -267,6 +262,11 @@ void TMDIChild::CreateActions() {
     popupMenu->addAction(aReplaceFromFile);
     popupMenu->addSeparator();
     popupMenu->addAction(QStringLiteral("Cancel"));
+}
+
+bool TMDIChild::IsPartContainer() const {
+    const std::string ext = UpperExtension(container_->fileName());
+    return ext == ".PET" || ext == ".BABY";
 }
 
 bool TMDIChild::IsPEDocument() const {

@@ -98,6 +98,7 @@ private:
     void UpdateEditActions();
     tresourcenode* ShownNode() const;
     bool IsPEDocument() const;
+    bool IsPartContainer() const;
     bool SaveChosen(const std::string& chosen, TContainerKind kind);
 
     std::unique_ptr<TViewFrame> frame_;

@@ -451,7 +451,8 @@ private slots:
         const std::string baby = RealFile("pets/Bonzi.baby");
         if (pet.empty() || baby.empty()) QSKIP("real game files not present");
         auto doc = OpenCopy(pet, QStringLiteral("Bertha.pet"));
-        if (dynamic_cast<TFlatresfile*>(&doc->container())) QSKIP("the pet container is not part of this build");
+        if (dynamic_cast<TFlatresfile*>(&doc->container()))
+            QSKIP("the pet container is not part of this build");
         QStringList top;
         for (int i = 0; i < doc->vstResources->topLevelItemCount(); ++i)
             top << doc->vstResources->topLevelItem(i)->text(0);
