@@ -103,6 +103,39 @@ private slots:
         QVERIFY(prompts.messages.isEmpty());
     }
 
+    void realModulesShowEveryResourceAndSaveBackUnchanged() {
+        TScriptedPrompts prompts;
+        const std::string folder = RealFile("modules");
+        if (folder.empty()) QSKIP("real game files not present");
+        for (const char* name :
+             {"Poodle.dog", "Auto-Rolling Mouse P5.toy", "hotdog.toy", "Spider Costume P3.clo"}) {
+            const QString file = CopyInto(dir, folder + "/" + name, QString::fromLatin1(name));
+            const TResourceMap before = Resources(file.toStdString());
+            auto doc = std::make_unique<TMDIChild>(file.toStdString());
+            int frames = 0;
+            for (std::size_t t = 0; t < doc->container().root().count(); ++t) {
+                tresourcenode* type = doc->container().root().child(t);
+                for (std::size_t n = 0; n < type->count(); ++n)
+                    for (std::size_t l = 0; l < type->child(n)->count(); ++l) {
+                        doc->SelectNode(type->child(n)->child(l));
+                        frames += doc->frame() ? 1 : 0;
+                    }
+            }
+            doc->SelectNode(nullptr);
+            QVERIFY2(!doc->modified(), name); // looking changes nothing
+            QCOMPARE(frames, int(before.size()));
+            QVERIFY(doc->SaveDocument(file.toStdString()));
+            doc.reset();
+            QVERIFY2(Resources(file.toStdString()) == before, name);
+        }
+        // The plain LNZ file with CR LF breaks comes back byte for byte through the LNZ editor.
+        const QString lnz = CopyInto(dir, RealFile("lnz/Poodle.lnz"), "Poodle.lnz");
+        TMDIChild doc(lnz.toStdString());
+        QCOMPARE(doc.frame()->kind(), TFrameKind::LNZSynedit);
+        doc.frame()->StoreToNode();
+        QCOMPARE(doc.container().root().data, ReadAll(RealFile("lnz/Poodle.lnz")));
+    }
+
     void saveAsOfAModuleUnderTheSameFileNameCopiesWithoutTheWizard() {
         TScriptedPrompts prompts;
         auto doc = Open(QStringLiteral("Pug.dog"));
