@@ -318,10 +318,15 @@ void TMDIChild::RebuildTree() {
         return expanded;
     };
     tresourcenode& root = container_->root();
+    // The items are built apart from the tree and handed over in one step, which the tree takes
+    // far faster than thousands of single insertions.
+    QList<QTreeWidgetItem*> top;
     for (std::size_t i = 0; i < root.count(); ++i) {
-        auto* item = new QTreeWidgetItem(vstResources);
+        auto* item = new QTreeWidgetItem;
         add(item, *root.child(i));
+        top << item;
     }
+    vstResources->addTopLevelItems(top);
     // Expanding items one by one lays the tree out each time; nearly every path leads to an editor,
     // so open everything at once and close the few branches without one.
     vstResources->expandAll();
