@@ -3,6 +3,8 @@
 #include "documents/FileUtils.h"
 #include "documents/TDLLresfile.h"
 #include "documents/TFlatresfile.h"
+#include "formats/TBabyresfile.h"
+#include "formats/TPetresfile.h"
 
 #include <fstream>
 
@@ -29,8 +31,8 @@ TContainerKind ContainerKindFor(const std::string& fileName) {
 std::unique_ptr<Tresourcefile> CreateContainer(TContainerKind kind, const std::string& fileName) {
     switch (kind) {
     case TContainerKind::DLL: return std::make_unique<TDLLresfile>(fileName);
-    case TContainerKind::Pet:
-    case TContainerKind::Baby:
+    case TContainerKind::Pet: return std::make_unique<TPetresfile>(fileName);
+    case TContainerKind::Baby: return std::make_unique<TBabyresfile>(fileName);
     case TContainerKind::Flat: break;
     }
     return std::make_unique<TFlatresfile>(fileName);

@@ -113,7 +113,8 @@ int RunTokens(const CliArgs& args, CliContext& ctx) {
 extern const CliCommand cmdCheck{
     "check", "check FILE...", "Checks LNZ texts and lists errors and warnings by line.",
     "FILE is a plain LNZ text (.lnz, .clz) or a module, whose \"LNZ\" and \"CLZ\" resources are\n"
-    "checked one by one (type, name and language before each message). Messages read as the\n"
+    "checked one by one (type, name and language before each message), or a .pet or .baby file,\n"
+    "whose adult and child LNZ are checked (LNZ:Adult, LNZ:Child). Messages read as the\n"
     "editor's message list shows them, followed by the summary.\n"
     "Exit status 1 when an error was reported, 0 otherwise, 2 when a file cannot be used.\n",
     RunCheck};
@@ -122,7 +123,8 @@ extern const CliCommand cmdReformat{
     "Lines of the Move, Project Ball, Add Ball, Linez, Paint Ballz, Ballz Info, Fuzz Override,\n"
     "Ball Size Override and Thin/Fat sections that parse are rewritten with their fields\n"
     "separated by a comma and a TAB. A plain text keeps its line breaks; a module's LNZ and CLZ\n"
-    "resources are saved through the module, safely. With -o the result goes to OUT instead.\n",
+    "resources are saved through the module, and a pet's or baby's adult and child LNZ through\n"
+    "the pet or baby with fresh checksums, safely. With -o the result goes to OUT instead.\n",
     RunReformat};
 extern const CliCommand cmdTokens{
     "tokens", "tokens FILE", "Prints the highlighter's tokens of LNZ texts, line by line.",
