@@ -82,11 +82,6 @@ std::vector<std::uint8_t> Bitmap() {
     return b;
 }
 
-void Put16(std::vector<std::uint8_t>& b, std::uint16_t v) {
-    b.push_back(std::uint8_t(v));
-    b.push_back(std::uint8_t(v >> 8));
-}
-
 // A sprite container with one animation: a ball with a spot rolling to the right, six frames of
 // 40 x 40 in the true-colour format with alpha, encoded by the program's own codec.
 std::vector<std::uint8_t> SpriteContainer() {
