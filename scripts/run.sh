@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds Ballforge and lists the resources of the bundled sample breed.
+# Builds Ballforge and opens the bundled sample breed in the desktop program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target ballforge-cli
-./build/default/source/app/cli/ballforge-cli ls examples/Sample.dog
+cmake --build --preset default --target ballforge
+exec ./build/default/source/app/ui/ballforge examples/Sample.dog

@@ -1,0 +1,7 @@
+#include "editors/ui/TframeTextEditor.h"
+
+namespace ballforge {
+
+TframeTextEditor::TframeTextEditor(QWidget* parent) : TSourceEditor(parent) {}
+
+} // namespace ballforge
