@@ -111,6 +111,15 @@ TEST(SectionHelp, BundledPagesAreUpToDate) {
         return s.str();
     };
     EXPECT_EQ(read("sections.html"), ManualSectionsHtml());
+    // Every page is bundled into the program.
+    std::ifstream qrcFile(std::filesystem::path(BALLFORGE_SOURCE_ROOT) / "source" / "lnz" / "ui" /
+                          "manual.qrc");
+    std::ostringstream qrc;
+    qrc << qrcFile.rdbuf();
+    for (const std::string page : {std::string("index.html"), std::string("sections.html")})
+        EXPECT_NE(qrc.str().find("alias=\"" + page + "\""), std::string::npos) << page;
+    for (std::int32_t topic : ManualTopics())
+        EXPECT_NE(qrc.str().find("alias=\"" + ManualTopicPage(topic) + "\""), std::string::npos) << topic;
     for (std::int32_t topic : ManualTopics())
         EXPECT_EQ(read(ManualTopicPage(topic)), ManualTopicHtml(topic))
             << "regenerate " << ManualTopicPage(topic);

@@ -5,6 +5,7 @@
 #include "app/ui/TQtSettingsStore.h"
 #include "app/ui/TfrmLNZAbout.h"
 #include "app/ui/TfrmLNZMain.h"
+#include "lnz/ui/TfrmBallNumber.h"
 
 #include <QDir>
 
@@ -30,6 +31,8 @@ int RunBallforge(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Ballforge"));
     QApplication::setApplicationVersion(QStringLiteral(BALLFORGE_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quillbrook Software"));
+    // The ball number picker lives for the whole run, so it keeps the user's tab and selections.
+    frmBallNumber();
     int result = 0;
     {
         TfrmLNZMain main;

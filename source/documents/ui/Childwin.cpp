@@ -254,6 +254,7 @@ void TMDIChild::CreateActions() {
     mnuEdit->addAction(aExport);
 
     popupMenu = new QMenu(this);
+    popupMenu->setObjectName(QStringLiteral("popupMenu")); // the LNZ editor shows it as its context menu
     popupMenu->addAction(aAddResource);
     popupMenu->addAction(aDeleteResource);
     popupMenu->addAction(aRename);

@@ -56,6 +56,7 @@ TfrmColourPicker::TfrmColourPicker(QWidget* parent) : QDialog(parent) {
 }
 
 void TfrmColourPicker::Prepare(int index, bool allowNone, bool showPaletteChoice, TPFPalType palette) {
+    GivenIndex = index;
     if (index >= 0) grid->setSelected(index);
     rbNoColour->setEnabled(allowNone);
     cbPalette->setVisible(showPaletteChoice);

@@ -32,6 +32,8 @@ public:
     /// Prepares the dialog for one use: the given index (0 or more) selected, "No colour/default
     /// colour" enabled only when none is allowed, the palette list shown only when asked for.
     void Prepare(int index, bool allowNone, bool showPaletteChoice, TPFPalType palette);
+    /// The index the caller handed over (-1 for none).
+    int GivenIndex = -1;
     /// The index chosen by "Ok": the grid's selection, or -1 when "No colour/default colour" is checked.
     int Result = -1;
 

@@ -7,6 +7,7 @@ namespace ballforge {
 
 class TViewframeLNZSynedit : public TSourceViewFrame {
 public:
+    /// Creates the editor panel in the host, then its help window.
     TViewframeLNZSynedit(QWidget* host, tresourcenode* node);
     TFrameKind kind() const override { return TFrameKind::LNZSynedit; }
     TSourceEditor* sourceEditor() const override { return panel_->SynEdit1; }

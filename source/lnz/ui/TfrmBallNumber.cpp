@@ -2,8 +2,10 @@
 
 #include "lnz/petzcommon.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -73,6 +75,15 @@ void TfrmBallNumber::btnOkClick() {
 void TfrmBallNumber::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     UpdateOkbutton();
+}
+
+TfrmBallNumber& frmBallNumber() {
+    static QPointer<TfrmBallNumber> instance;
+    if (!instance) {
+        instance = new TfrmBallNumber;
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, instance.data(), &QObject::deleteLater);
+    }
+    return *instance;
 }
 
 } // namespace ballforge

@@ -36,4 +36,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
+/// The program's one ball number picker, created on first use and kept for the whole run.
+TfrmBallNumber& frmBallNumber();
+
 } // namespace ballforge
