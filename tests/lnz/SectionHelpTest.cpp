@@ -116,8 +116,8 @@ TEST(SectionHelp, BundledPagesAreUpToDate) {
                           "manual.qrc");
     std::ostringstream qrc;
     qrc << qrcFile.rdbuf();
-    for (const std::string page : {std::string("index.html"), std::string("sections.html")})
-        EXPECT_NE(qrc.str().find("alias=\"" + page + "\""), std::string::npos) << page;
+    for (const char* page : {"index.html", "sections.html"})
+        EXPECT_NE(qrc.str().find(std::string("alias=\"") + page + "\""), std::string::npos) << page;
     for (std::int32_t topic : ManualTopics())
         EXPECT_NE(qrc.str().find("alias=\"" + ManualTopicPage(topic) + "\""), std::string::npos) << topic;
     for (std::int32_t topic : ManualTopics())
