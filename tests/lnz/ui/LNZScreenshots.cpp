@@ -67,9 +67,10 @@ int main(int argc, char** argv) {
     TframeLNZSynedit* editor = frame->panel();
     Save(main, out + "/lnz-1-editor.png");
     // A mistake or two, so that the list has entries to show.
-    editor->SynEdit1->insertAt(QStringLiteral("[Paint Balz]\r\n"), 0, 0);
+    editor->SynEdit1->insertAt(QStringLiteral("[Paint Balz]\r\n"), 30, 0);
     editor->Checkforerrors1->trigger();
     editor->lstMessages->setCurrentRow(0);
+    editor->lstMessages->scrollToItem(editor->lstMessages->item(0));
     editor->lstMessagesDblClick();
     Save(main, out + "/lnz-2-messages.png");
     // F1 on a line of a known section.
