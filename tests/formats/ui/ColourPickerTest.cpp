@@ -28,10 +28,15 @@ QColor Lighter(const QColor& c, int by) {
     return QColor(std::min(255, c.red() + by), std::min(255, c.green() + by), std::min(255, c.blue() + by));
 }
 
-/// A small grid: 16 columns of 30 x 25 cells with gaps of 3.
+/// A small grid: 16 columns of 20 x 16 cells with gaps of 2.
 struct SmallGrid {
     TPetzColourGrid grid;
-    SmallGrid() { grid.resize(16 * 33 + 1, 16 * 28 + 1); }
+    SmallGrid() {
+        grid.setCellwidth(20);
+        grid.setCellheight(16);
+        grid.setGap(2);
+        grid.resize(16 * 22 + 1, 16 * 18 + 1);
+    }
 };
 
 } // namespace
@@ -80,8 +85,8 @@ private slots:
         SmallGrid g;
         const QImage& img = g.grid.Picture();
         // Cell 17 is in column 1 of row 1.
-        QCOMPARE(g.grid.CellOrigin(17), QPoint(34, 29));
-        const int x = 34, y = 29, w = 30, h = 25;
+        QCOMPARE(g.grid.CellOrigin(17), QPoint(23, 19));
+        const int x = 23, y = 19, w = 20, h = 16;
         const QColor white(255, 255, 255), black(0, 0, 0);
         QCOMPARE(Px(img, x, y), white);
         QCOMPARE(Px(img, x + w - 3, y), white);     // top edge ends where the corner is cut
@@ -108,7 +113,7 @@ private slots:
             QCOMPARE(Px(img, o.x() + 1, o.y() + 2), Lighter(c, 10));
             QCOMPARE(Px(img, o.x() + 1, o.y() + 3), Lighter(c, 5));
             QCOMPARE(Px(img, o.x() + 1, o.y() + 4), c);
-            QCOMPARE(Px(img, o.x() + 26, o.y() + 1), Lighter(c, 15)); // under the cut corner, still inside
+            QCOMPARE(Px(img, o.x() + 17, o.y() + 1), Lighter(c, 15)); // beside the cut corner, still inside
         }
     }
 
@@ -148,14 +153,14 @@ private slots:
         g.grid.setEnabled(true);
 
         QSignalSpy spy(&g.grid, &TPetzColourGrid::selectionChanged);
-        QTest::mouseClick(&g.grid, Qt::LeftButton, {}, QPoint(1 + 2 * 33 + 5, 1 + 3 * 28 + 5));
+        QTest::mouseClick(&g.grid, Qt::LeftButton, {}, QPoint(1 + 2 * 22 + 5, 1 + 3 * 18 + 5));
         QCOMPARE(g.grid.selected(), 2 + 3 * 16);
         QCOMPARE(spy.count(), 1);
         const QImage moved = g.grid.Picture();
         QCOMPARE(Px(moved, o.x() + 2, o.y() + 2), Lighter(black, 10)); // the old frame is gone
         const QPoint n = g.grid.CellOrigin(50);
         QCOMPARE(Px(moved, n.x() + 2, n.y() + 2), QColor(255, 255, 255)); // 874122 is dark
-        QCOMPARE(g.grid.IndexAt(QPoint(1, 1 + 16 * 28)), -1);
+        QCOMPARE(g.grid.IndexAt(QPoint(1, 1 + 16 * 18)), -1);
     }
 
     void swatchValuesAndLook() {
