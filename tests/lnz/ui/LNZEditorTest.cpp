@@ -2,6 +2,7 @@
 // find and replace, the bottom pane's height.
 #include "app/TSettings.h"
 #include "documents/tresourcenode.h"
+#include "documents/ui/Childwin.h"
 #include "editors/ui/TSourceEditor.h"
 #include "formats/ui/TPetzColourGrid.h"
 #include "formats/ui/TfrmColourPicker.h"
@@ -22,8 +23,13 @@
 #include <QRadioButton>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTreeWidget>
+
+#include <fstream>
+#include <iterator>
 
 #include <functional>
 #include <memory>
@@ -117,6 +123,14 @@ private slots:
         QCOMPARE(f->HelpWindow->source(), QUrl(QStringLiteral("qrc:/manual/index.html")));
         QVERIFY(f->HelpWindowType.startsWith(QStringLiteral("embedwindow")));
         QCOMPARE(f->SynLNZSyn1->color(tkSection), QColor(0, 0, 0x80));
+        // The shortcuts reach the frame from the editor.
+        QApplication::setActiveWindow(host);
+        QVERIFY(QTest::qWaitForWindowActive(host));
+        f->SynEdit1->setFocus();
+        QTest::keyClick(f->SynEdit1, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(f->FindDialog1 && f->FindDialog1->isVisible());
+        QTest::keyClick(f->SynEdit1, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(f->ReplaceDialog1 && f->ReplaceDialog1->isVisible());
     }
 
     void bottomPaneHeightComesFromTheSettingsAndGoesBack() {
@@ -255,6 +269,30 @@ private slots:
         f->SynEdit1->undo();
         QCOMPARE(Text(f->SynEdit1->Bytes()),
                  std::string("[Move]\r\n1 2   3 4 ;c\r\n[Omissions]\r\n5   ;kept\r\n"));
+    }
+
+    void aReformatInTheDocumentWindowIsSaved() {
+        QTemporaryDir dir;
+        const std::string file = dir.filePath(QStringLiteral("body.lnz")).toStdString();
+        std::ofstream(file, std::ios::binary) << "[Move]\r\n1 2 3 4\r\n";
+        TMDIChild doc(file);
+        doc.show();
+        for (QTreeWidgetItemIterator it(doc.vstResources); *it; ++it)
+            if (tresourcenode* n = doc.NodeOf(*it); n && n->frameclass == TFrameKind::LNZSynedit)
+                doc.SelectNode(n);
+        auto* lnz = dynamic_cast<TViewframeLNZSynedit*>(doc.frame());
+        QVERIFY(lnz);
+        // The editor's context menu is the document window's popup menu.
+        emit lnz->panel()->SynEdit1->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(doc.popupMenu->isVisible());
+        doc.popupMenu->hide();
+        lnz->panel()->Reformatlines1->trigger();
+        doc.Timer1Timer();
+        QVERIFY(doc.modified());
+        QVERIFY(doc.SaveDocument(file));
+        std::ifstream in(file, std::ios::binary);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}),
+                 std::string("[Move]\r\n1,\t2,\t3,\t4\r\n"));
     }
 
     void ballNumberInsertsThePickedNumber() {
