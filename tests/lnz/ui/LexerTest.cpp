@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -143,6 +144,45 @@ private slots:
         // Deleting the header's "[" turns it back into numbers.
         ed->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, at, 1L);
         QCOMPARE(LineRuns(*ed, 150).front(), (std::pair<int, std::string>(tkNumber, "1")));
+    }
+
+    void randomEditsStyleAsAFreshText() {
+        // Whatever is typed or deleted where, the styles match those of the same text styled anew.
+        std::mt19937 rng(7);
+        const std::string alphabet = "[]#;.0123xab '\t\r\n";
+        std::string text;
+        for (int i = 0; i < 60; ++i)
+            text += (i % 7 == 0 ? "[Move] ;x\r\n" : i % 5 == 0 ? "#2.a\r\n" : "1, 2, 0x1F ; c 'q'\r\n");
+        SetText(*ed, text);
+        ed->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, -1L);
+        QsciScintilla fresh;
+        fresh.setUtf8(false);
+        auto* freshLexer = new TSynLNZSyn(&fresh);
+        freshLexer->ApplyFrameSettings();
+        fresh.setLexer(freshLexer);
+        for (int step = 0; step < 300; ++step) {
+            const long length = ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+            const long at = std::uniform_int_distribution<long>(0, length)(rng);
+            if (step % 3 == 2 && at < length) {
+                ed->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, at, std::min(3L, length - at));
+            } else {
+                const std::string piece(
+                    1, alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(rng)]);
+                ed->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, at, piece.c_str());
+            }
+            ed->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, -1L);
+            if (step % 10 != 9) continue;
+            const long n = ed->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+            std::string now(std::size_t(n) + 1, '\0');
+            ed->SendScintilla(QsciScintillaBase::SCI_GETTEXT, static_cast<unsigned long>(n + 1), now.data());
+            now.resize(std::size_t(n));
+            SetText(fresh, now);
+            fresh.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0L, -1L);
+            for (long p = 0; p < n; ++p)
+                if (ed->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, p) !=
+                    fresh.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, p))
+                    QFAIL(qPrintable(QStringLiteral("step %1: style differs at %2").arg(step).arg(p)));
+        }
     }
 
     void loneCarriageReturnsEndLines() {
