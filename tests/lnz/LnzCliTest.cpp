@@ -2,6 +2,8 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/LNZTexts.h"
 #include "documents/OpenContainer.h"
+#include "lnz/LNZManual.h"
+#include "lnz/SectionHelpContexts.h"
 #include "lnz/TLNZChecker.h"
 #include "lnz/TLNZTextLines.h"
 
@@ -237,4 +239,15 @@ TEST(LNZCli, ReformatOfAModuleSavesThroughTheModule) {
         };
     walk(before->root(), after->root(), "");
     EXPECT_GE(compared, 7u);
+}
+
+TEST(LNZCli, ManualWritesEverySectionPage) {
+    TempDir dir;
+    const CliRun run = Cli({"manual", dir.path().string()});
+    ASSERT_EQ(run.code, ExitOk) << run.err;
+    EXPECT_EQ(ReadText(dir.file("sections.html")), ManualSectionsHtml());
+    for (std::int32_t topic : ManualTopics())
+        EXPECT_EQ(ReadText(dir.file(ManualTopicPage(topic))), ManualTopicHtml(topic)) << topic;
+    EXPECT_EQ(Cli({"manual", dir.file("missing")}).code, ExitUsage);
+    EXPECT_EQ(Cli({"manual"}).code, ExitUsage);
 }
