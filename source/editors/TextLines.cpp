@@ -28,27 +28,27 @@ TTextLines SplitTextLines(std::span<const std::uint8_t> bytes) {
     // The text after the last break is a line even when it is empty, so a trailing break survives.
     result.lines.push_back(std::move(line));
     if (sawCR && !sawLF)
-        result.style = TLineBreak::lbCR;
+        result.style = TTextLineBreak::lbCR;
     else if (sawLF && !sawCR)
-        result.style = TLineBreak::lbLF;
+        result.style = TTextLineBreak::lbLF;
     else
-        result.style = TLineBreak::lbCRLF;
+        result.style = TTextLineBreak::lbCRLF;
     return result;
 }
 
-const char* LineBreakText(TLineBreak style) {
+const char* LineBreakText(TTextLineBreak style) {
     switch (style) {
-    case TLineBreak::lbLF:
+    case TTextLineBreak::lbLF:
         return "\n";
-    case TLineBreak::lbCR:
+    case TTextLineBreak::lbCR:
         return "\r";
-    case TLineBreak::lbCRLF:
+    case TTextLineBreak::lbCRLF:
         break;
     }
     return "\r\n";
 }
 
-std::vector<std::uint8_t> JoinTextLines(const std::vector<std::string>& lines, TLineBreak style) {
+std::vector<std::uint8_t> JoinTextLines(const std::vector<std::string>& lines, TTextLineBreak style) {
     const std::string brk = LineBreakText(style);
     std::size_t total = 0;
     for (const auto& l : lines)
@@ -62,7 +62,7 @@ std::vector<std::uint8_t> JoinTextLines(const std::vector<std::string>& lines, T
     return out;
 }
 
-std::vector<std::uint8_t> NormaliseLineBreaks(std::span<const std::uint8_t> bytes, TLineBreak style) {
+std::vector<std::uint8_t> NormaliseLineBreaks(std::span<const std::uint8_t> bytes, TTextLineBreak style) {
     return JoinTextLines(SplitTextLines(bytes).lines, style);
 }
 

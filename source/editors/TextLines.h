@@ -7,12 +7,12 @@
 
 namespace ballforge {
 
-enum class TLineBreak { lbCRLF, lbLF, lbCR };
+enum class TTextLineBreak { lbCRLF, lbLF, lbCR };
 
 /// A text split into lines. The bytes of each line are kept as they are (no code page conversion).
 struct TTextLines {
     std::vector<std::string> lines;
-    TLineBreak style = TLineBreak::lbCRLF;
+    TTextLineBreak style = TTextLineBreak::lbCRLF;
 };
 
 /// Lines end at CR, LF or CR LF; a text that ends with a break gets an empty last line. The style is
@@ -20,12 +20,12 @@ struct TTextLines {
 TTextLines SplitTextLines(std::span<const std::uint8_t> bytes);
 
 /// Every line but the last followed by one break in the given style.
-std::vector<std::uint8_t> JoinTextLines(const std::vector<std::string>& lines, TLineBreak style);
+std::vector<std::uint8_t> JoinTextLines(const std::vector<std::string>& lines, TTextLineBreak style);
 
 /// Re-splits edited bytes and joins them in the style noted at load, so mixed breaks come out uniform.
-std::vector<std::uint8_t> NormaliseLineBreaks(std::span<const std::uint8_t> bytes, TLineBreak style);
+std::vector<std::uint8_t> NormaliseLineBreaks(std::span<const std::uint8_t> bytes, TTextLineBreak style);
 
 /// The break itself ("\r\n", "\n" or "\r").
-const char* LineBreakText(TLineBreak style);
+const char* LineBreakText(TTextLineBreak style);
 
 } // namespace ballforge

@@ -15,18 +15,18 @@ TEST(TextLines, SplitNotesTheStyleAndJoinGivesUniformTextsBackByteForByte) {
         const char* what;
         std::string text;
         std::vector<std::string> lines;
-        TLineBreak style;
+        TTextLineBreak style;
     } cases[] = {
-        {"CR LF, final break", "a\r\nb\r\n", {"a", "b", ""}, TLineBreak::lbCRLF},
-        {"LF only", "a\nb\n", {"a", "b", ""}, TLineBreak::lbLF},
-        {"CR only", "a\rb", {"a", "b"}, TLineBreak::lbCR},
-        {"no break", "abc", {"abc"}, TLineBreak::lbCRLF},
-        {"empty", "", {""}, TLineBreak::lbCRLF},
-        {"only a break", "\n", {"", ""}, TLineBreak::lbLF},
+        {"CR LF, final break", "a\r\nb\r\n", {"a", "b", ""}, TTextLineBreak::lbCRLF},
+        {"LF only", "a\nb\n", {"a", "b", ""}, TTextLineBreak::lbLF},
+        {"CR only", "a\rb", {"a", "b"}, TTextLineBreak::lbCR},
+        {"no break", "abc", {"abc"}, TTextLineBreak::lbCRLF},
+        {"empty", "", {""}, TTextLineBreak::lbCRLF},
+        {"only a break", "\n", {"", ""}, TTextLineBreak::lbLF},
         {"high bytes and zero kept",
          std::string("\xE9\0x\n", 4),
          {std::string("\xE9\0x", 3), ""},
-         TLineBreak::lbLF},
+         TTextLineBreak::lbLF},
     };
     for (const auto& c : cases) {
         const auto t = SplitTextLines(B(c.text));
@@ -39,9 +39,9 @@ TEST(TextLines, SplitNotesTheStyleAndJoinGivesUniformTextsBackByteForByte) {
 TEST(TextLines, MixedBreaksComeBackInTheNotedStyle) {
     const auto t = SplitTextLines(B("a\r\nb\nc\rd"));
     EXPECT_EQ(t.lines, (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(t.style, TLineBreak::lbCRLF);
+    EXPECT_EQ(t.style, TTextLineBreak::lbCRLF);
     EXPECT_EQ(JoinTextLines(t.lines, t.style), B("a\r\nb\r\nc\r\nd"));
-    EXPECT_EQ(NormaliseLineBreaks(B("x\ny\r\n"), TLineBreak::lbLF), B("x\ny\n"));
+    EXPECT_EQ(NormaliseLineBreaks(B("x\ny\r\n"), TTextLineBreak::lbLF), B("x\ny\n"));
 }
 
 namespace {

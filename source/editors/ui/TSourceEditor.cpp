@@ -59,7 +59,7 @@ static void SetRawText(QsciScintilla& sci, const std::vector<std::uint8_t>& byte
 void TSourceEditor::LoadBytes(std::span<const std::uint8_t> bytes) {
     const TTextLines text = SplitTextLines(bytes);
     style_ = text.style;
-    setEolMode(style_ == TLineBreak::lbCRLF ? EolWindows : style_ == TLineBreak::lbLF ? EolUnix : EolMac);
+    setEolMode(style_ == TTextLineBreak::lbCRLF ? EolWindows : style_ == TTextLineBreak::lbLF ? EolUnix : EolMac);
     loading_ = true;
     const bool wasReadOnly = isReadOnly();
     setReadOnly(false);

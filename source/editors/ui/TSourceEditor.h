@@ -33,12 +33,12 @@ public:
 
     bool modifiedMark() const { return modified_; }
     void setModifiedMark(bool value) { modified_ = value; }
-    TLineBreak lineBreakStyle() const { return style_; }
+    TTextLineBreak lineBreakStyle() const { return style_; }
 
 private:
     bool modified_ = false;
     bool loading_ = false;
-    TLineBreak style_ = TLineBreak::lbCRLF;
+    TTextLineBreak style_ = TTextLineBreak::lbCRLF;
 };
 
 } // namespace ballforge
