@@ -31,7 +31,7 @@ bool Has(const std::string& text, const std::string& what) {
 
 TEST(CliPet, SummarisesAPetAndABaby) {
     TempDir dir;
-    PetSpec spec;
+    PetSpec recipe;
     auto mother = std::make_shared<AncestorSpec>();
     mother->breed = "POODLE";
     mother->owner = "Someone";
@@ -40,9 +40,9 @@ TEST(CliPet, SummarisesAPetAndABaby) {
     root.owner = "Melissa";
     root.generation = 4;
     root.parent2 = mother;
-    spec.familyTree = FamilyTreePart(WriteAncestor(root));
-    spec.petzInfo = {1, 1, 0};
-    WriteBytes(dir.file("Rex.pet"), WritePet(spec));
+    recipe.familyTree = FamilyTreePart(WriteAncestor(root));
+    recipe.petzInfo = {1, 1, 0};
+    WriteBytes(dir.file("Rex.pet"), WritePet(recipe));
     const CliRun pet = Cli({"pet", dir.file("Rex.pet")});
     EXPECT_EQ(pet.code, ExitOk) << pet.err;
     for (const char* line :
@@ -53,7 +53,7 @@ TEST(CliPet, SummarisesAPetAndABaby) {
         EXPECT_TRUE(Has(pet.out, line)) << line << "\n" << pet.out;
 
     // A damaged file is still shown, with what the checksums should be.
-    Bytes damaged = WritePet(spec);
+    Bytes damaged = WritePet(recipe);
     damaged[797] ^= 0x10;
     WriteBytes(dir.file("Bad.pet"), damaged);
     const CliRun bad = Cli({"pet", dir.file("Bad.pet")});

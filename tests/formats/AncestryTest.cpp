@@ -44,16 +44,16 @@ std::string Walk(const TOfflineAncestryInfo& root, bool includeSelf, const std::
 } // namespace
 
 TEST(TOfflineAncestryInfo, ReadsEveryFieldOfARecord) {
-    AncestorSpec spec;
-    spec.name = "Rex";
-    spec.breed = "Poodle";
-    spec.owner = ""; // a length of 0 reads no bytes
-    spec.adoption = 86400;
-    spec.birth = 0;
-    spec.generation = 7;
-    spec.flags = 2;
-    spec.identity = 0xAB;
-    auto r = Read(WriteAncestor(spec));
+    AncestorSpec recipe;
+    recipe.name = "Rex";
+    recipe.breed = "Poodle";
+    recipe.owner = ""; // a length of 0 reads no bytes
+    recipe.adoption = 86400;
+    recipe.birth = 0;
+    recipe.generation = 7;
+    recipe.flags = 2;
+    recipe.identity = 0xAB;
+    auto r = Read(WriteAncestor(recipe));
     EXPECT_EQ(r->name, "Rex");
     EXPECT_EQ(r->breed, "Poodle");
     EXPECT_EQ(r->owner, "");
@@ -65,8 +65,8 @@ TEST(TOfflineAncestryInfo, ReadsEveryFieldOfARecord) {
     EXPECT_EQ(FormatPetDateTime(r->AdoptionDate()), "1970-01-02 00:00:00");
     EXPECT_FALSE(r->HasBirthDate());
     EXPECT_EQ(FormatPetDateTime(TimestampToDateTime(90061)), "1970-01-02 01:01:01");
-    spec.flags = 1 | 4;
-    EXPECT_FALSE(Read(WriteAncestor(spec))->IsPink());
+    recipe.flags = 1 | 4;
+    EXPECT_FALSE(Read(WriteAncestor(recipe))->IsPink());
 }
 
 TEST(TOfflineAncestryInfo, ParentMarkersAndTheWalkOrder) {

@@ -300,7 +300,7 @@ static void CheckRoundTrip(const std::string& source) {
     // An independent reader agrees on the checksum and the resources.
     if (std::filesystem::exists("/usr/bin/python3") &&
         std::system("/usr/bin/python3 -c 'import pefile' 2>/dev/null") == 0) {
-        const std::string script = std::string(BALLFORGE_SOURCE_ROOT) + "/tests/formats/pe_inspect.py";
+        const std::string script = std::string(BALLFORGE_SOURCE_ROOT) + "/tests/formats/pe_listing.py";
         const std::string outFile = dir.file("inspect.txt");
         const std::string cmd = "/usr/bin/python3 '" + script + "' '" + file + "' > '" + outFile + "'";
         ASSERT_EQ(std::system(cmd.c_str()), 0);

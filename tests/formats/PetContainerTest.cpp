@@ -49,16 +49,16 @@ tresourcenode& Node(Tresourcefile& f, const std::string& a, const std::string& b
 
 TEST(TPetresfile, OpensAsTheFixedTreeAndSavesACopyByteForByte) {
     TempDir dir;
-    PetSpec spec;
+    PetSpec recipe;
     const std::string file = dir.file("Rex.pet");
-    WriteBytes(file, WritePet(spec));
+    WriteBytes(file, WritePet(recipe));
     auto pet = OpenContainer(file);
     ASSERT_NE(dynamic_cast<TPetresfile*>(pet.get()), nullptr);
     EXPECT_EQ(TreeText(pet->root()), kPetTree);
-    EXPECT_EQ(Node(*pet, "LNZ", "Adult").data, spec.adult);
-    EXPECT_EQ(Node(*pet, "LNZ", "Child").data, spec.child);
-    EXPECT_EQ(Node(*pet, "Petz info").data, spec.petzInfo);
-    EXPECT_EQ(Node(*pet, "Ancestry").data, spec.familyTree);
+    EXPECT_EQ(Node(*pet, "LNZ", "Adult").data, recipe.adult);
+    EXPECT_EQ(Node(*pet, "LNZ", "Child").data, recipe.child);
+    EXPECT_EQ(Node(*pet, "Petz info").data, recipe.petzInfo);
+    EXPECT_EQ(Node(*pet, "Ancestry").data, recipe.familyTree);
     EXPECT_FALSE(pet->root().AnyChanged());
 
     Node(*pet, "Genome").changed = true;
@@ -72,8 +72,8 @@ TEST(TPetresfile, OpensAsTheFixedTreeAndSavesACopyByteForByte) {
 TEST(TPetresfile, SavesEditedNodesAndKeepsTheFamilyTreeAsLoaded) {
     TempDir dir;
     const std::string file = dir.file("Rex.PET");
-    PetSpec spec;
-    WriteBytes(file, WritePet(spec));
+    PetSpec recipe;
+    WriteBytes(file, WritePet(recipe));
     TPetresfile pet(file);
     pet.Load();
     Node(pet, "LNZ", "Adult").data = B("[Adult]\nedited\n");
@@ -85,11 +85,11 @@ TEST(TPetresfile, SavesEditedNodesAndKeepsTheFamilyTreeAsLoaded) {
     TPetresfile again(file);
     again.Load();
     EXPECT_EQ(Node(again, "LNZ", "Adult").data, B("[Adult]\nedited\n"));
-    EXPECT_EQ(Node(again, "LNZ", "Child").data, spec.child);
+    EXPECT_EQ(Node(again, "LNZ", "Child").data, recipe.child);
     EXPECT_FALSE(again.decoder().IsFemale());
     EXPECT_EQ(Node(again, "Picture").data, B("picture"));
-    EXPECT_EQ(Node(again, "Ancestry").data, spec.familyTree);
-    EXPECT_EQ(again.decoder().lnzGapValue, spec.value);
+    EXPECT_EQ(Node(again, "Ancestry").data, recipe.familyTree);
+    EXPECT_EQ(again.decoder().lnzGapValue, recipe.value);
 }
 
 TEST(TPetresfile, AFailedSaveAnswersFalseAndLeavesTheFileAsItWas) {
@@ -152,13 +152,13 @@ TEST(TPetresfile, ADamagedFileRaisesAndOpensNothing) {
 
 TEST(TBabyresfile, OpensSavesAndRejectsDamage) {
     TempDir dir;
-    BabySpec spec;
+    BabySpec recipe;
     const std::string file = dir.file("Bonzi.baby");
-    WriteBytes(file, WriteBaby(spec));
+    WriteBytes(file, WriteBaby(recipe));
     auto baby = OpenContainer(file);
     ASSERT_NE(dynamic_cast<TBabyresfile*>(baby.get()), nullptr);
     EXPECT_EQ(TreeText(baby->root()), kBabyTree);
-    EXPECT_EQ(Node(*baby, "ColourInfo").data, spec.colourInfo);
+    EXPECT_EQ(Node(*baby, "ColourInfo").data, recipe.colourInfo);
     EXPECT_EQ(Node(*baby, "OwnerInfo").data, BabyOwnerRecord("Owner", 86400));
 
     const std::string copy = dir.file("Copy.baby");

@@ -69,22 +69,22 @@ TEST(TPetDecoder, DecodesEveryPartAndWritesTheFileBackByteForByte) {
                  {"no tag", 0, 800}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        PetSpec spec;
-        spec.formatTag = c.tag;
-        const Bytes file = WritePet(spec);
+        PetSpec recipe;
+        recipe.formatTag = c.tag;
+        const Bytes file = WritePet(recipe);
         TPetDecoder d;
         d.LoadFromStream(file, true);
         EXPECT_EQ(Part(d, "LOADINFO").size(), c.header);
         EXPECT_EQ(d.FormatTag(), c.tag);
-        EXPECT_EQ(Part(d, "MISC"), spec.misc);
-        EXPECT_EQ(d.AdultLNZ(), spec.adult);
-        EXPECT_EQ(d.ChildLNZ(), spec.child);
-        EXPECT_EQ(d.lnzGapValue, spec.value);
-        EXPECT_EQ(Part(d, "CLOTHESETC"), spec.clothes);
-        EXPECT_EQ(Part(d, "Petz info"), spec.petzInfo);
-        EXPECT_EQ(Part(d, "genome"), spec.genome); // names compare without regard to case
-        EXPECT_EQ(Part(d, "FamilyTree"), spec.familyTree);
-        EXPECT_EQ(Part(d, "Picture"), spec.picture);
+        EXPECT_EQ(Part(d, "MISC"), recipe.misc);
+        EXPECT_EQ(d.AdultLNZ(), recipe.adult);
+        EXPECT_EQ(d.ChildLNZ(), recipe.child);
+        EXPECT_EQ(d.lnzGapValue, recipe.value);
+        EXPECT_EQ(Part(d, "CLOTHESETC"), recipe.clothes);
+        EXPECT_EQ(Part(d, "Petz info"), recipe.petzInfo);
+        EXPECT_EQ(Part(d, "genome"), recipe.genome); // names compare without regard to case
+        EXPECT_EQ(Part(d, "FamilyTree"), recipe.familyTree);
+        EXPECT_EQ(Part(d, "Picture"), recipe.picture);
         EXPECT_EQ(d.PetName(), "Rex");
         EXPECT_EQ(d.BreedName(), "Poodle");
         EXPECT_TRUE(d.IsFemale());
@@ -94,8 +94,8 @@ TEST(TPetDecoder, DecodesEveryPartAndWritesTheFileBackByteForByte) {
 }
 
 TEST(TPetDecoder, HeaderChecksumCoversTheWhole816ByteBlock) {
-    PetSpec spec;
-    Bytes file = WritePet(spec);
+    PetSpec recipe;
+    Bytes file = WritePet(recipe);
     file[810] ^= 0x40; // inside the 16-byte extension
     TPetDecoder d;
     EXPECT_THROW(d.LoadFromStream(file, true), EDamagedfile);
@@ -125,33 +125,33 @@ TEST(TPetDecoder, SavingRenewsBothChecksumsEvenWhenOnlyThePictureChanged) {
 }
 
 TEST(TPetDecoder, AnEmptyPartIsNotFoundInItsPlaceAndTheLaterPartsShift) {
-    PetSpec spec;
-    spec.misc.clear();
-    spec.clothes = B("c");
-    const Bytes file = WritePet(spec);
+    PetSpec recipe;
+    recipe.misc.clear();
+    recipe.clothes = B("c");
+    const Bytes file = WritePet(recipe);
     TPetDecoder d;
     d.LoadFromStream(file, false);
     // MISC runs on to the marker after CLOTHESETC; Adult.LNZ then takes "Petz info" up to its zero byte.
     Bytes misc = B("p.f.magicpetzIII");
     misc.push_back(0);
-    misc.insert(misc.end(), spec.adult.begin(), spec.adult.end());
+    misc.insert(misc.end(), recipe.adult.begin(), recipe.adult.end());
     misc.push_back(0);
     for (int i = 0; i < 4; ++i)
-        misc.push_back(std::uint8_t(spec.value >> (8 * i)));
-    misc.insert(misc.end(), spec.child.begin(), spec.child.end());
+        misc.push_back(std::uint8_t(recipe.value >> (8 * i)));
+    misc.insert(misc.end(), recipe.child.begin(), recipe.child.end());
     misc.push_back(0);
     misc.push_back('c');
     EXPECT_EQ(Part(d, "MISC"), misc);
     EXPECT_EQ(d.AdultLNZ(), Bytes{1});
-    EXPECT_NE(Part(d, "Genome"), spec.genome);
+    EXPECT_NE(Part(d, "Genome"), recipe.genome);
 }
 
 TEST(TPetDecoder, AMissingSeparatorEmptiesThatPartAndEveryLaterOne) {
-    PetSpec spec;
-    Bytes file = ReplaceFirst(WritePet(spec), B("PfMaGiCpEtZIII"), B("XXXXXXXXXXXXXX"));
+    PetSpec recipe;
+    Bytes file = ReplaceFirst(WritePet(recipe), B("PfMaGiCpEtZIII"), B("XXXXXXXXXXXXXX"));
     TPetDecoder d;
     d.LoadFromStream(file, false);
-    EXPECT_EQ(Part(d, "Petz info"), spec.petzInfo);
+    EXPECT_EQ(Part(d, "Petz info"), recipe.petzInfo);
     EXPECT_TRUE(Part(d, "Genome").empty());
     EXPECT_TRUE(Part(d, "FamilyTree").empty());
     EXPECT_TRUE(Part(d, "Picture").empty());
@@ -162,11 +162,11 @@ TEST(TPetDecoder, AMissingSeparatorEmptiesThatPartAndEveryLaterOne) {
 }
 
 TEST(TPetDecoder, NamesAndSexComeFromTheirFields) {
-    PetSpec spec;
-    spec.petName = std::string(256, 'N'); // fills the field, no zero byte
-    spec.breedName = "Dalmatian";
+    PetSpec recipe;
+    recipe.petName = std::string(256, 'N'); // fills the field, no zero byte
+    recipe.breedName = "Dalmatian";
     TPetDecoder d;
-    d.LoadFromStream(WritePet(spec), true);
+    d.LoadFromStream(WritePet(recipe), true);
     EXPECT_EQ(d.PetName(), std::string(256, 'N'));
     EXPECT_EQ(d.BreedName(), "Dalmatian");
 
@@ -222,20 +222,20 @@ TEST(TPetDecoder, OffersItsLNZPartsAsFiles) {
 }
 
 TEST(TBabyDecoder, DecodesEveryPartAndWritesTheFileBackByteForByte) {
-    BabySpec spec;
-    const Bytes file = WriteBaby(spec);
+    BabySpec recipe;
+    const Bytes file = WriteBaby(recipe);
     TBabyDecoder d;
     d.LoadFromStream(file, true);
     EXPECT_EQ(Part(d, "LOADINFO").size(), 1077u);
-    EXPECT_EQ(Part(d, "ColourInfo"), spec.colourInfo);
-    EXPECT_EQ(d.AdultLNZ(), spec.adult);
-    EXPECT_EQ(d.lnzGapValue, spec.value);
-    EXPECT_EQ(d.ChildLNZ(), spec.child);
-    EXPECT_EQ(Part(d, "CLOTHESETC"), spec.clothes);
-    EXPECT_EQ(Part(d, "BLOCK1"), spec.block1);
-    EXPECT_EQ(Part(d, "Genome"), spec.genome);
+    EXPECT_EQ(Part(d, "ColourInfo"), recipe.colourInfo);
+    EXPECT_EQ(d.AdultLNZ(), recipe.adult);
+    EXPECT_EQ(d.lnzGapValue, recipe.value);
+    EXPECT_EQ(d.ChildLNZ(), recipe.child);
+    EXPECT_EQ(Part(d, "CLOTHESETC"), recipe.clothes);
+    EXPECT_EQ(Part(d, "BLOCK1"), recipe.block1);
+    EXPECT_EQ(Part(d, "Genome"), recipe.genome);
     EXPECT_EQ(Part(d, "OwnerInfo"), BabyOwnerRecord("Owner", 86400));
-    EXPECT_EQ(Part(d, "Picture"), spec.picture);
+    EXPECT_EQ(Part(d, "Picture"), recipe.picture);
     EXPECT_EQ(d.SaveToBytes(), file);
 
     // The format tag of a pet never extends a baby's header block.
@@ -244,18 +244,18 @@ TEST(TBabyDecoder, DecodesEveryPartAndWritesTheFileBackByteForByte) {
     TBabyDecoder t;
     t.LoadFromStream(tagged, false);
     EXPECT_EQ(Part(t, "LOADINFO").size(), 1077u);
-    EXPECT_EQ(Part(t, "ColourInfo"), spec.colourInfo);
+    EXPECT_EQ(Part(t, "ColourInfo"), recipe.colourInfo);
 }
 
 TEST(TBabyDecoder, EmptyPartShiftsAndMissingSeparatorEmpties) {
-    BabySpec spec;
-    spec.clothes.clear();
+    BabySpec recipe;
+    recipe.clothes.clear();
     TBabyDecoder d;
-    d.LoadFromStream(WriteBaby(spec), false);
+    d.LoadFromStream(WriteBaby(recipe), false);
     // CLOTHESETC runs on over BLOCK1 to the next marker 1; BLOCK1 then finds none and the rest is empty.
     Bytes clothes = B("pfmagic1");
     clothes.push_back(0);
-    clothes.insert(clothes.end(), spec.block1.begin(), spec.block1.end());
+    clothes.insert(clothes.end(), recipe.block1.begin(), recipe.block1.end());
     EXPECT_EQ(Part(d, "CLOTHESETC"), clothes);
     EXPECT_TRUE(Part(d, "BLOCK1").empty());
     EXPECT_TRUE(Part(d, "Genome").empty());

@@ -99,38 +99,38 @@ Bytes Finish(Bytes header, const Bytes& body, const std::string& closing, const 
 }
 } // namespace
 
-std::size_t PetHeaderSize(const PetSpec& spec) {
-    return spec.formatTag == 0x0ACB0002 || spec.formatTag == 0x0ACB0003 ? 816 : 800;
+std::size_t PetHeaderSize(const PetSpec& recipe) {
+    return recipe.formatTag == 0x0ACB0002 || recipe.formatTag == 0x0ACB0003 ? 816 : 800;
 }
 
-Bytes WritePet(const PetSpec& spec) {
-    Bytes header(PetHeaderSize(spec), 0);
+Bytes WritePet(const PetSpec& recipe) {
+    Bytes header(PetHeaderSize(recipe), 0);
     for (std::size_t i = 0; i < header.size(); ++i)
         header[i] = std::uint8_t(i * 7 + 3); // unlisted bytes kept
     std::fill(header.begin() + 2, header.begin() + 514, 0);
-    std::copy(spec.petName.begin(), spec.petName.begin() + std::min<std::size_t>(256, spec.petName.size()),
+    std::copy(recipe.petName.begin(), recipe.petName.begin() + std::min<std::size_t>(256, recipe.petName.size()),
               header.begin() + 2);
-    std::copy(spec.breedName.begin(), spec.breedName.end(), header.begin() + 258);
+    std::copy(recipe.breedName.begin(), recipe.breedName.end(), header.begin() + 258);
     for (int i = 0; i < 4; ++i)
-        header[792 + i] = std::uint8_t(spec.formatTag >> (8 * i));
+        header[792 + i] = std::uint8_t(recipe.formatTag >> (8 * i));
     const std::string a = "p.f.magicpetzIII";
     Bytes body;
     AppendText(body, a, true);
-    Append(body, spec.misc);
+    Append(body, recipe.misc);
     AppendText(body, a, true);
-    Append(body, spec.adult);
+    Append(body, recipe.adult);
     body.push_back(0);
-    Put32(body, spec.value);
-    Append(body, spec.child);
+    Put32(body, recipe.value);
+    Append(body, recipe.child);
     body.push_back(0);
-    Append(body, spec.clothes);
+    Append(body, recipe.clothes);
     AppendText(body, a, true);
-    Append(body, spec.petzInfo);
+    Append(body, recipe.petzInfo);
     AppendText(body, a, true);
-    Append(body, spec.genome);
+    Append(body, recipe.genome);
     AppendText(body, "PfMaGiCpEtZIII", true);
-    Append(body, spec.familyTree);
-    return Finish(header, body, "PFMAGICPETZIII", spec.picture);
+    Append(body, recipe.familyTree);
+    return Finish(header, body, "PFMAGICPETZIII", recipe.picture);
 }
 
 Bytes BabyOwnerRecord(const std::string& owner, std::uint32_t adoption) {
@@ -141,29 +141,29 @@ Bytes BabyOwnerRecord(const std::string& owner, std::uint32_t adoption) {
     return out;
 }
 
-Bytes WriteBaby(const BabySpec& spec) {
+Bytes WriteBaby(const BabySpec& recipe) {
     Bytes header(1077, 0);
     for (std::size_t i = 0; i < header.size(); ++i)
         header[i] = std::uint8_t(i * 5 + 1);
     std::fill(header.begin() + 2, header.begin() + 514, 0);
-    std::copy(spec.name.begin(), spec.name.end(), header.begin() + 2);
+    std::copy(recipe.name.begin(), recipe.name.end(), header.begin() + 2);
     Bytes body;
     AppendText(body, "pfmagic1", true);
-    Append(body, spec.colourInfo);
+    Append(body, recipe.colourInfo);
     AppendText(body, "pfmagic1", true);
-    Append(body, spec.adult);
+    Append(body, recipe.adult);
     body.push_back(0);
-    Put32(body, spec.value);
-    Append(body, spec.child);
+    Put32(body, recipe.value);
+    Append(body, recipe.child);
     body.push_back(0);
-    Append(body, spec.clothes);
+    Append(body, recipe.clothes);
     AppendText(body, "pfmagic1", true);
-    Append(body, spec.block1);
+    Append(body, recipe.block1);
     AppendText(body, "pfmagic1", true);
-    Append(body, spec.genome);
+    Append(body, recipe.genome);
     AppendText(body, "pfmagic3", true);
-    Append(body, spec.ownerInfo.empty() ? BabyOwnerRecord("Owner", 86400) : spec.ownerInfo);
-    return Finish(header, body, "pfmagic2", spec.picture);
+    Append(body, recipe.ownerInfo.empty() ? BabyOwnerRecord("Owner", 86400) : recipe.ownerInfo);
+    return Finish(header, body, "pfmagic2", recipe.picture);
 }
 
 Bytes ReplaceFirst(Bytes bytes, const Bytes& what, const Bytes& with, std::size_t from) {

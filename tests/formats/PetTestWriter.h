@@ -50,8 +50,8 @@ struct PetSpec {
 };
 
 /// A whole .pet file with correct checksums.
-Bytes WritePet(const PetSpec& spec);
-std::size_t PetHeaderSize(const PetSpec& spec);
+Bytes WritePet(const PetSpec& recipe);
+std::size_t PetHeaderSize(const PetSpec& recipe);
 
 struct BabySpec {
     std::string name = "Bonzi";
@@ -67,7 +67,7 @@ struct BabySpec {
 };
 
 Bytes BabyOwnerRecord(const std::string& owner, std::uint32_t adoption);
-Bytes WriteBaby(const BabySpec& spec);
+Bytes WriteBaby(const BabySpec& recipe);
 
 /// Replaces the first occurrence of what (after offset from) by with; the test fails loudly if absent.
 Bytes ReplaceFirst(Bytes bytes, const Bytes& what, const Bytes& with, std::size_t from = 0);
