@@ -71,9 +71,11 @@ static void PrintUsage(std::ostream& out) {
            "Reads and writes the data files of the Petz games: breed, toy, clothes and playscene\n"
            "modules, .pet and .baby files and LNZ texts.\n\nCommands:\n";
     for (const CliCommand* c : CliCommandTable()) {
-        std::string syn(c->synopsis);
+        const std::string syn(c->synopsis);
         out << "  " << syn;
-        for (std::size_t i = syn.size(); i < 44; ++i) out << ' ';
+        // Long synopses get their summary on a line of its own, in the same column.
+        if (syn.size() >= 44) out << "\n  " << std::string(44, ' ');
+        else out << std::string(44 - syn.size(), ' ');
         out << ' ' << c->summary << "\n";
     }
     out << "\n'ballforge-cli COMMAND --help' tells more about a command.\n";
