@@ -119,20 +119,29 @@ void TSafeFileWriter::commit() {
     const fs::path from = ToPath(temp_);
     const fs::path to = ToPath(target_);
 #ifdef _WIN32
+    // Make the new content durable before it takes the old file's place.
+    HANDLE h = CreateFileW(from.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        FlushFileBuffers(h);
+        CloseHandle(h);
+    }
     if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw EFileOpenError("Cannot replace \"" + target_ + "\"");
 #else
     struct stat st {};
     if (::stat(to.c_str(), &st) == 0) ::chmod(from.c_str(), st.st_mode & 07777);
-    {
-        // Make the new content durable before it takes the old file's place.
-        std::FILE* f = std::fopen(from.c_str(), "rb");
-        if (f) {
-            ::fsync(fileno(f));
-            std::fclose(f);
-        }
+    // Make the new content durable before it takes the old file's place, and the rename after it.
+    if (std::FILE* f = std::fopen(from.c_str(), "rb")) {
+        ::fsync(fileno(f));
+        std::fclose(f);
     }
     if (::rename(from.c_str(), to.c_str()) != 0) throw EFileOpenError(ErrnoText("Cannot replace", target_));
+    const fs::path dir = to.has_parent_path() ? to.parent_path() : fs::path(".");
+    if (std::FILE* d = std::fopen(dir.c_str(), "r")) {
+        ::fsync(fileno(d));
+        std::fclose(d);
+    }
 #endif
     done_ = true;
 }
