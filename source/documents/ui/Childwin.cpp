@@ -1,5 +1,7 @@
 #include "documents/ui/Childwin.h"
 
+#include <QLabel>
+
 #include "app/TSettings.h"
 #include "documents/Errors.h"
 #include "documents/FileUtils.h"
@@ -107,6 +109,7 @@ TMDIChild::TMDIChild(const std::string& fileName, QWidget* parent) : QMdiSubWind
         frame_ = std::move(frame);
         frame_->LoadFromNode();
     }
+    UpdateNothingShown();
 
     setWindowTitle(Q(fileName) + QStringLiteral("[*]"));
     SetModified(false);
@@ -149,6 +152,12 @@ void TMDIChild::CreateControls() {
     pnlRight->setObjectName(QStringLiteral("pnlRight"));
     auto* rightLayout = new QVBoxLayout(pnlRight);
     rightLayout->setContentsMargins(0, 0, 0, 0);
+    lblNothingShown = new QLabel(pnlRight);
+    lblNothingShown->setObjectName(QStringLiteral("lblNothingShown"));
+    lblNothingShown->setAlignment(Qt::AlignCenter);
+    lblNothingShown->setWordWrap(true);
+    lblNothingShown->setEnabled(false); // drawn in the greyed text colour
+    rightLayout->addWidget(lblNothingShown);
     splitter->addWidget(pnlLeft);
     splitter->addWidget(pnlRight);
     splitter->setStretchFactor(1, 1);
@@ -284,6 +293,22 @@ void TMDIChild::SetFrame(std::unique_ptr<TViewFrame> frame) {
     flushframe();
     frame_.reset();
     frame_ = std::move(frame);
+    UpdateNothingShown();
+}
+
+void TMDIChild::UpdateNothingShown() {
+    if (!lblNothingShown) return;
+    lblNothingShown->setVisible(!frame_);
+    if (frame_) return;
+    const tresourcenode* shown = ShownNode();
+    QString text;
+    if (!vstResources->currentItem())
+        text = QStringLiteral("Select a resource in the tree to view or edit it.");
+    else if (shown && shown->count() > 1)
+        text = QStringLiteral("This entry holds several resources: select one of them to view or edit it.");
+    else if (shown && shown->data.empty())
+        text = QStringLiteral("This resource is empty.");
+    lblNothingShown->setText(text);
 }
 
 void TMDIChild::flushframe() {
@@ -337,6 +362,7 @@ void TMDIChild::RebuildTree() {
     vstResources->clearSelection();
     vstResources->setUpdatesEnabled(true);
     UpdateSelectionActions();
+    UpdateNothingShown();
 }
 
 tresourcenode* TMDIChild::NodeOf(const QTreeWidgetItem* item) const {
@@ -410,6 +436,7 @@ void TMDIChild::vstResourcesChange() {
             if (frame_) frame_->LoadFromNode();
         }
     }
+    UpdateNothingShown();
     emit menuStateChanged();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+
 // The document window: one open file, its resource tree and the editor of the selected resource.
 #include "documents/OpenContainer.h"
 #include "documents/Tresourcefile.h"
@@ -15,6 +16,8 @@ class QSplitter;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+class QLabel;
 
 namespace ballforge {
 
@@ -59,6 +62,7 @@ public:
     QTreeWidget* vstResources = nullptr;
     QWidget* pnlLeft = nullptr;
     QWidget* pnlRight = nullptr;
+    QLabel* lblNothingShown = nullptr; // says why the right side is empty, so it never looks broken
     QSplitter* splitter = nullptr;
     QTimer* Timer1 = nullptr;
     QAction* aUndo = nullptr;
@@ -77,6 +81,7 @@ public:
 public slots:
     void Timer1Timer();
     void vstResourcesChange();
+    void UpdateNothingShown();
     void aReplaceFromFileExecute();
     void aExportExecute();
     void aAddResourceExecute();

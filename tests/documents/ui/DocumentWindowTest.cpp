@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -165,6 +166,26 @@ private slots:
         QVERIFY(!doc->frame());
         QVERIFY(!doc->aExport->isEnabled());
         QVERIFY(!doc->aReplaceFromFile->isEnabled());
+    }
+
+    void anEmptyRightSideSaysWhy() {
+        auto doc = OpenCopy(Sample(), QStringLiteral("empty-right.dog"));
+        auto* label = doc->findChild<QLabel*>(QStringLiteral("lblNothingShown"));
+        QVERIFY(label);
+        // Opened: nothing selected yet.
+        QVERIFY(!label->isHidden());
+        QVERIFY(label->text().startsWith(QStringLiteral("Select a resource")));
+        doc->SelectNode(Find(*doc, S("LNZ")));
+        QVERIFY(!label->isHidden());
+        QVERIFY(label->text().contains(QStringLiteral("several resources")));
+        doc->SelectNode(Find(*doc, S("BMP")));
+        QVERIFY(doc->frame());
+        QVERIFY(label->isHidden());
+        tresourcenode* readme = Find(*doc, S("TXT"), S("README"), 1033);
+        readme->data.clear();
+        doc->SelectNode(readme);
+        QVERIFY(!label->isHidden());
+        QCOMPARE(label->text(), QStringLiteral("This resource is empty."));
     }
 
     void editsAreFlushedOnSelectionChangeAndTheTimerFollowsTheFrame() {
