@@ -1,5 +1,7 @@
 #include "app/ui/TfrmLNZMain.h"
 
+#include <algorithm>
+
 #include "app/StartupRules.h"
 #include "app/TSettings.h"
 #include "app/ui/THelpViewer.h"
@@ -252,6 +254,17 @@ void TfrmLNZMain::RebuildRecentMenu() {
     mnuOpenRecent->setEnabled(!Settings().recentFiles.files().empty());
 }
 
+// A new document window never starts larger than the work area (on a first run the main window is
+// small): it keeps its cascaded place when it fits there, else it starts at the top left corner.
+void TfrmLNZMain::FitIntoWorkArea(QWidget* child) {
+    const QSize area = mdiArea->viewport()->size();
+    if (area.width() < 200 || area.height() < 150) return;
+    QPoint at = child->pos();
+    if (at.x() < 0 || at.y() < 0 || at.x() + 300 > area.width() || at.y() + 200 > area.height()) at = QPoint(0, 0);
+    const QSize size(std::min(child->width(), area.width() - at.x()), std::min(child->height(), area.height() - at.y()));
+    child->setGeometry(QRect(at, size));
+}
+
 TMDIChild* TfrmLNZMain::OpenDocument(const std::string& fileName) {
     auto* child = new TMDIChild(fileName, nullptr);
     connect(child, &TMDIChild::menuStateChanged, this, &TfrmLNZMain::UpdateMenuItems);
@@ -265,6 +278,7 @@ TMDIChild* TfrmLNZMain::OpenDocument(const std::string& fileName) {
         break;
     default:
         child->show();
+        FitIntoWorkArea(child);
         break;
     }
     if (!fileName.empty()) Settings().recentFiles.AddFile(fileName);

@@ -30,6 +30,7 @@ public:
     /// Opens a document window for the file (empty: a new document) and adds a named file to the
     /// recent files. Failures pass on; the name is then not added.
     TMDIChild* OpenDocument(const std::string& fileName);
+    void FitIntoWorkArea(QWidget* child);
     /// Opens the files in order; the first failure ends the batch.
     void OpenFiles(const QStringList& files);
     void UpdateMenuItems();

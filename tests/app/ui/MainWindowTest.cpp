@@ -101,6 +101,19 @@ private slots:
         QVERIFY(!main.FileSaveAs1->isEnabled());
     }
 
+    void aNewDocumentWindowFitsTheWorkArea() {
+        TScriptedPrompts prompts;
+        TfrmLNZMain main(&NoGames());
+        main.resize(680, 580); // the size of a first run
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        TMDIChild* doc = main.OpenDocument(CopyInto(dir, Sample(), "Fit.dog").toStdString());
+        const QRect area(QPoint(0, 0), main.mdiArea->viewport()->size());
+        QVERIFY2(area.contains(doc->geometry()), "the document window reaches outside the work area");
+        QVERIFY(doc->width() > area.width() / 2);
+        doc->close();
+    }
+
     void openingFilesInOrderFillsTheRecentFilesAndAFailureEndsTheBatch() {
         TScriptedPrompts prompts;
         TfrmLNZMain main(&NoGames());
