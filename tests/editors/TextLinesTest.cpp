@@ -1,5 +1,5 @@
 // Line handling of the text editors and the file header of numeric bitmaps.
-#include "editors/TextLines.h"
+#include "documents/TextLines.h"
 #include "editors/DIBFile.h"
 
 #include <gtest/gtest.h>

@@ -232,15 +232,15 @@ TEST(LNZTextLines, LoadAndSaveKeepTheLineBreaks) {
     struct Case {
         std::string text;
         std::vector<std::string> lines;
-        TLineBreak lineBreak;
+        TTextLineBreak lineBreak;
     } cases[] = {
-        {"a\r\nb\r\n", {"a", "b", ""}, TLineBreak::CRLF},
-        {"a\nb", {"a", "b"}, TLineBreak::LF},
-        {"a\rb\r", {"a", "b", ""}, TLineBreak::CR},
-        {"one line", {"one line"}, TLineBreak::CRLF},
-        {"", {}, TLineBreak::CRLF},
-        {"\n", {"", ""}, TLineBreak::LF},
-        {std::string("a\0b\r\n\0", 6), {std::string("a\0b", 3), std::string("\0", 1)}, TLineBreak::CRLF},
+        {"a\r\nb\r\n", {"a", "b", ""}, TTextLineBreak::lbCRLF},
+        {"a\nb", {"a", "b"}, TTextLineBreak::lbLF},
+        {"a\rb\r", {"a", "b", ""}, TTextLineBreak::lbCR},
+        {"one line", {"one line"}, TTextLineBreak::lbCRLF},
+        {"", {}, TTextLineBreak::lbCRLF},
+        {"\n", {"", ""}, TTextLineBreak::lbLF},
+        {std::string("a\0b\r\n\0", 6), {std::string("a\0b", 3), std::string("\0", 1)}, TTextLineBreak::lbCRLF},
     };
     for (const auto& c : cases) {
         TLNZTextLines lines(c.text);

@@ -1,6 +1,6 @@
 #pragma once
 // The source editor under the text, INI, XML and LNZ frames: 8-bit text held byte for byte.
-#include "editors/TextLines.h"
+#include "documents/TextLines.h"
 
 #include <Qsci/qsciscintilla.h>
 

@@ -1,7 +1,7 @@
 #include "lnz/ui/TframeLNZSynedit.h"
 
 #include "app/TSettings.h"
-#include "editors/TextLines.h"
+#include "documents/TextLines.h"
 #include "editors/ui/TSourceEditor.h"
 #include "formats/ui/TfrmColourPicker.h"
 #include "lnz/TLNZLines.h"

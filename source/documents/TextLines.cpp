@@ -1,4 +1,4 @@
-#include "editors/TextLines.h"
+#include "documents/TextLines.h"
 
 namespace ballforge {
 

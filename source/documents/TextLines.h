@@ -1,5 +1,6 @@
 #pragma once
-// Plain text held as lines, and the line-break style that writes it back unchanged.
+// Text held as lines, and the line-break style that writes it back unchanged: one rule for every
+// editor and for the LNZ checker.
 #include <cstdint>
 #include <span>
 #include <string>
