@@ -2,37 +2,37 @@
 
 namespace ballforge {
 
-TTextLines SplitTextLines(std::span<const std::uint8_t> bytes) {
-    TTextLines result;
+TTextLineBreak SplitTextLinesInto(std::string_view text, std::vector<std::string>& lines) {
+    lines.clear();
     bool sawCR = false;
     bool sawLF = false;
-    std::string line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const std::uint8_t b = bytes[i];
-        if (b == '\r' || b == '\n') {
-            if (b == '\r') {
-                sawCR = true;
-                if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-                    sawLF = true;
-                    ++i;
-                }
-            } else {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (c == '\r') {
+            sawCR = true;
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
                 sawLF = true;
+                ++i;
             }
-            result.lines.push_back(std::move(line));
-            line.clear();
         } else {
-            line.push_back(static_cast<char>(b));
+            sawLF = true;
         }
+        start = i + 1;
     }
     // The text after the last break is a line even when it is empty, so a trailing break survives.
-    result.lines.push_back(std::move(line));
-    if (sawCR && !sawLF)
-        result.style = TTextLineBreak::lbCR;
-    else if (sawLF && !sawCR)
-        result.style = TTextLineBreak::lbLF;
-    else
-        result.style = TTextLineBreak::lbCRLF;
+    lines.emplace_back(text.substr(start));
+    if (sawCR && !sawLF) return TTextLineBreak::lbCR;
+    if (sawLF && !sawCR) return TTextLineBreak::lbLF;
+    return TTextLineBreak::lbCRLF;
+}
+
+TTextLines SplitTextLines(std::span<const std::uint8_t> bytes) {
+    TTextLines result;
+    result.style = SplitTextLinesInto(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                                      result.lines);
     return result;
 }
 

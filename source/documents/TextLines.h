@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ballforge {
@@ -19,6 +20,8 @@ struct TTextLines {
 /// Lines end at CR, LF or CR LF; a text that ends with a break gets an empty last line. The style is
 /// CR when only CRs occurred, LF when only LFs occurred, CR LF otherwise (both kinds, or none).
 TTextLines SplitTextLines(std::span<const std::uint8_t> bytes);
+/// The same into an existing list (its storage is reused); answers the style.
+TTextLineBreak SplitTextLinesInto(std::string_view text, std::vector<std::string>& lines);
 
 /// Every line but the last followed by one break in the given style.
 std::vector<std::uint8_t> JoinTextLines(const std::vector<std::string>& lines, TTextLineBreak style);

@@ -6,9 +6,8 @@ namespace ballforge {
 
 void TLNZTextLines::SetText(std::string_view text) {
     changed_ = 0;
-    TTextLines split = SplitTextLines(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    lineBreak_ = split.style;
-    lines_ = text.empty() ? std::vector<std::string>{} : std::move(split.lines);
+    lineBreak_ = SplitTextLinesInto(text, lines_);
+    if (text.empty()) lines_.clear();
 }
 
 std::string TLNZTextLines::Text() const {
